@@ -1,0 +1,38 @@
+# make run   installs what is missing, builds, and starts the program
+# make test  installs what is missing, builds, and runs the whole test suite
+# make bench builds and runs the benchmarks
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+# Debian packages the build and the tests need.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
+	speech-dispatcher python3
+# What the running program needs on top: a Japanese font and a voice.
+RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
+
+.PHONY: all deps run-deps build run test bench clean
+
+all: build
+
+deps:
+	@./tools/install-packages $(BUILD_PACKAGES)
+
+run-deps:
+	@./tools/install-packages $(RUN_PACKAGES)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build run-deps
+	cd $(BUILD_DIR) && ./kolvarenta
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD_DIR)

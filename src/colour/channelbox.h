@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A channel box. Its input limit works like this: it stops what the user types or pastes
+// beyond the limit, cuts text the program writes into the box, and lowering it leaves the text
+// already in the box whole. (QLineEdit::setMaxLength would cut that text at once.)
+class ChannelBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ChannelBox(QWidget *parent = nullptr);
+
+    int maxInputLength() const { return limit; }
+    void setMaxInputLength(int length) { limit = length; }
+
+    // Writes the text the program chose, cut to the input limit.
+    void setBoxText(const QString &text);
+
+private:
+    int limit = 3;
+};

@@ -1,0 +1,5 @@
+// The swatch shape family mnushape 1 to 6.
+
+#include "app/kolvarenta.h"
+
+void Kolvarenta::mnushapeClick(int) {}

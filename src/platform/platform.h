@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/documentopener.h"
+#include "platform/messagebox.h"
+#include "platform/programfolder.h"
+#include "platform/programlauncher.h"
+#include "platform/voice.h"
+
+#include <memory>
+
+// Everything the window needs of the operating system. The program hands the window the
+// system's objects; tests hand it fakes.
+struct Platform
+{
+    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<MessageBox> messageBox;
+    std::unique_ptr<VoiceFactory> voices;
+    std::unique_ptr<DocumentOpener> opener;
+    std::unique_ptr<ProgramLauncher> launcher;
+
+    static Platform system();
+};

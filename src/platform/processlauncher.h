@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/programlauncher.h"
+
+// Starts programs through QProcess, detached from this one.
+class ProcessLauncher : public ProgramLauncher
+{
+public:
+    void startMinimised(const QString &program, const QStringList &arguments) override;
+};

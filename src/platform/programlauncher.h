@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starts another program, without a shell: every argument reaches it as it is.
+class ProgramLauncher
+{
+public:
+    virtual ~ProgramLauncher() = default;
+    // Starts the program minimised, with the focus.
+    virtual void startMinimised(const QString &program, const QStringList &arguments) = 0;
+};

@@ -1,0 +1,17 @@
+#include "platform/applicationfolder.h"
+#include "platform/desktopservicesopener.h"
+#include "platform/platform.h"
+#include "platform/processlauncher.h"
+#include "platform/qtmessagebox.h"
+#include "platform/systemvoices.h"
+
+Platform Platform::system()
+{
+    Platform platform;
+    platform.folder = std::make_unique<ApplicationFolder>();
+    platform.messageBox = std::make_unique<QtMessageBox>();
+    platform.voices = std::make_unique<SystemVoices>();
+    platform.opener = std::make_unique<DesktopServicesOpener>();
+    platform.launcher = std::make_unique<ProcessLauncher>();
+    return platform;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// The speech-output object: Go starts speaking a text, BusyWait returns once it has been said.
+class Voice
+{
+public:
+    virtual ~Voice() = default;
+    virtual void Go(const QString &text) = 0;
+    virtual void BusyWait() = 0;
+};
+
+// Creates a speech object from its programmatic identifier; null when it cannot be created.
+class VoiceFactory
+{
+public:
+    virtual ~VoiceFactory() = default;
+    virtual std::unique_ptr<Voice> create(const QString &programmaticId) = 0;
+};

@@ -1,0 +1,104 @@
+#pragma once
+
+// Stand-ins for the operating system, handed to the window in tests. Each records what the
+// window asked of it and returns at once, so no test ever waits on a dialog or a voice.
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class FakeFolder : public ProgramFolder
+{
+public:
+    explicit FakeFolder(QString path) : folder(std::move(path)) {}
+    QString path() const override { return folder; }
+
+private:
+    QString folder;
+};
+
+class FakeMessageBox : public MessageBox
+{
+public:
+    struct Shown
+    {
+        QString text;
+        QString title;
+    };
+    void show(QWidget *, const QString &text, const QString &title) override
+    {
+        shown.append({text, title});
+    }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const Shown &s : shown)
+            list << s.text;
+        return list;
+    }
+    QList<Shown> shown;
+};
+
+// Records "Go:<text>" and "BusyWait" in the order the window calls them.
+class FakeVoice : public Voice
+{
+public:
+    explicit FakeVoice(QStringList *calls) : calls(calls) {}
+    void Go(const QString &text) override { calls->append(QStringLiteral("Go:") + text); }
+    void BusyWait() override { calls->append(QStringLiteral("BusyWait")); }
+
+private:
+    QStringList *calls;
+};
+
+class FakeVoices : public VoiceFactory
+{
+public:
+    std::unique_ptr<Voice> create(const QString &programmaticId) override
+    {
+        requested.append(programmaticId);
+        if (!available)
+            return nullptr;
+        return std::make_unique<FakeVoice>(&calls);
+    }
+    bool available = true;
+    QStringList requested;
+    QStringList calls;
+    // The texts given to Go, in order.
+    QStringList spoken() const
+    {
+        QStringList texts;
+        for (const QString &call : calls) {
+            if (call.startsWith(QStringLiteral("Go:")))
+                texts << call.mid(3);
+        }
+        return texts;
+    }
+};
+
+class FakeOpener : public DocumentOpener
+{
+public:
+    bool isAvailable() const override { return available; }
+    void open(const QUrl &url) override { opened.append(url); }
+    bool available = true;
+    QList<QUrl> opened;
+};
+
+class FakeLauncher : public ProgramLauncher
+{
+public:
+    struct Started
+    {
+        QString program;
+        QStringList arguments;
+    };
+    void startMinimised(const QString &program, const QStringList &arguments) override
+    {
+        started.append({program, arguments});
+    }
+    QList<Started> started;
+};
