@@ -62,6 +62,8 @@ void Kolvarenta::createControls()
     check2 = makeControl<QCheckBox>(area, "check2");
     check2->setText(QStringLiteral("先頭に#を付けてコード文字列をクリップボードにコピーする"));
     place(check2, 100, 1550, 3800, 255);
+    // The long caption must be readable whole, so the box may grow beyond its design width.
+    check2->resize(qMax(check2->width(), check2->sizeHint().width()), check2->height());
 
     command1 = makeControl<QPushButton>(area, "command1");
     command1->setText(QStringLiteral("色の更新"));
@@ -98,6 +100,9 @@ void Kolvarenta::createControls()
     label5->setBuddy(list1);
     list1->setAccessibleName(label5->text());
     label4->setAccessibleName(QStringLiteral("色コード"));
+
+    // The window opens maximised; its normal size still shows every control, the list included.
+    area->setMinimumSize(10200 / twipsPerPixel, 6405 / twipsPerPixel);
 
     setTabOrder(text1, text2);
     setTabOrder(text2, text3);

@@ -20,7 +20,6 @@ bool isTrailByte(uchar b)
 // Decodes character by character, so that one bad byte costs one character, not the line.
 QString decodeUnitByUnit(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
     QString text;
     text.reserve(bytes.size());
     qsizetype i = 0;
@@ -28,7 +27,8 @@ QString decodeUnitByUnit(const QByteArray &bytes)
         const bool pair = isLeadByte(uchar(bytes.at(i))) && i + 1 < bytes.size()
                           && isTrailByte(uchar(bytes.at(i + 1)));
         const qsizetype width = pair ? 2 : 1;
-        decoder.resetState();
+        // A fresh decoder each time: once it has failed, a decoder cannot be reset for reuse.
+        QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
         const QString unit = decoder(bytes.mid(i, width));
         if (decoder.hasError() || unit.isEmpty())
             text += QChar::ReplacementCharacter;
@@ -68,6 +68,8 @@ QString decodeCodePage932(const QByteArray &bytes)
 
 std::optional<QList<ColourTableEntry>> readColourTable(QIODevice &device)
 {
+    if (!device.isReadable())
+        return std::nullopt;
     QList<ColourTableEntry> entries;
     QByteArray line;
     while (!device.atEnd()) {

@@ -1,0 +1,255 @@
+// Reading the colour table file, and the code building and name lookups built on it.
+
+#include "names/colourtable.h"
+#include "support/testwindow.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+QList<ColourTableEntry> parse(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const auto entries = readColourTable(buffer);
+    return entries.value_or(QList<ColourTableEntry>());
+}
+
+QByteArray entryLines(int count)
+{
+    QByteArray bytes;
+    for (int k = 1; k <= count; ++k)
+        bytes += "name" + QByteArray::number(k) + "," + QByteArray::number(k) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestColourTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineRules_data();
+    void lineRules();
+    void stopsAtFiveHundredEntries();
+    void longLineWithLateComma();
+    void undecodableBytesBecomeReplacementCharacters();
+    void readFailureIsReported();
+
+    void loadsFromProgramFolder();
+    void missingTableIsNoFailure();
+    void unreadableTableEndsStartUp();
+    void mojinameAndColormatch_data();
+    void mojinameAndColormatch();
+    void firstOfRepeatedCodesWins();
+    void backcolormatchKeepsEarlierNameOnMiss();
+};
+
+void TestColourTable::lineRules_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("codes");
+
+    QTest::newRow("blanks and ideographic spaces around name and code are trimmed")
+        << QStringLiteral(" \u3000桜色 \u3000,\u3000 FFDBED \r\n") << QStringList{"桜色"}
+        << QStringList{"ffdbed"};
+    QTest::newRow("tabs are not trimmed")
+        << QStringLiteral("\tred\t,ff0000\t\r\n") << QStringList{"\tred\t"}
+        << QStringList{"ff0000\t"};
+    QTest::newRow("lines without a comma take no entry number")
+        << QStringLiteral("note\r\n\r\na,000001\r\nb,000002\r\n") << QStringList{"a", "b"}
+        << QStringList{"000001", "000002"};
+    QTest::newRow("a lone CR ends a line")
+        << QStringLiteral("a,000001\rb,000002") << QStringList{"a", "b"}
+        << QStringList{"000001", "000002"};
+    QTest::newRow("a lone LF stays inside the line")
+        << QStringLiteral("a,000001\nb,000002\r\n") << QStringList{"a"}
+        << QStringList{"000001\nb,000002"};
+    QTest::newRow("the last line without terminator counts")
+        << QStringLiteral("a,000001\r\nb,000002") << QStringList{"a", "b"}
+        << QStringList{"000001", "000002"};
+    QTest::newRow("the first comma splits; later ones stay in the code")
+        << QStringLiteral("a,00FF00,extra\r\n") << QStringList{"a"}
+        << QStringList{"00ff00,extra"};
+    QTest::newRow("a leading comma gives an empty name")
+        << QStringLiteral(",00ff00\r\n") << QStringList{""} << QStringList{"00ff00"};
+    QTest::newRow("a hash prefix is kept as written")
+        << QStringLiteral("a,#00FF00\r\n") << QStringList{"a"} << QStringList{"#00ff00"};
+    QTest::newRow("star and full-width parenthesis are ordinary characters")
+        << QStringLiteral("*aliceblue（アリスブルー）,f0f8ff\r\n")
+        << QStringList{"*aliceblue（アリスブルー）"} << QStringList{"f0f8ff"};
+    QTest::newRow("an empty file has no entries") << QString() << QStringList() << QStringList();
+}
+
+void TestColourTable::lineRules()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, codes);
+
+    const auto entries = parse(toCodePage932(text));
+    QStringList gotNames;
+    QStringList gotCodes;
+    for (const ColourTableEntry &entry : entries) {
+        gotNames << entry.name;
+        gotCodes << entry.code;
+    }
+    QCOMPARE(gotNames, names);
+    QCOMPARE(gotCodes, codes);
+}
+
+void TestColourTable::stopsAtFiveHundredEntries()
+{
+    QBuffer buffer;
+    buffer.setData(entryLines(501) + "\x81"); // a stray byte the reader must never reach
+    buffer.open(QIODevice::ReadOnly);
+    const auto entries = readColourTable(buffer);
+    QVERIFY(entries);
+    QCOMPARE(entries->size(), 500);
+    QCOMPARE(entries->last().name, QStringLiteral("name500"));
+    QVERIFY(!buffer.atEnd());
+}
+
+void TestColourTable::longLineWithLateComma()
+{
+    const QByteArray name(40'000, 'x');
+    const auto entries = parse("a,000001\r\n" + name + ",00ff00\r\nb,000002\r\n");
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.at(1).name.size(), 40'000);
+    QCOMPARE(entries.at(1).code, QStringLiteral("00ff00"));
+    QCOMPARE(entries.at(2).name, QStringLiteral("b"));
+}
+
+void TestColourTable::undecodableBytesBecomeReplacementCharacters()
+{
+    // 0xFF is no character of code page 932; 0x82 at the end of a line is a lead byte alone.
+    const QByteArray bytes = QByteArray("\x82\xa0\xff,000001\r\nb\x82,000002\r\n") + toCodePage932(
+                                 QStringLiteral("桜,ffdbed\r\n"));
+    const auto entries = parse(bytes);
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.at(0).name, QStringLiteral("あ\uFFFD"));
+    QCOMPARE(entries.at(1).name, QStringLiteral("b\uFFFD"));
+    QCOMPARE(entries.at(2).name, QStringLiteral("桜"));
+}
+
+void TestColourTable::readFailureIsReported()
+{
+    QBuffer unopened; // reading a device that is not open fails
+    QVERIFY(!readColourTable(unopened).has_value());
+}
+
+void TestColourTable::loadsFromProgramFolder()
+{
+    TestRig rig;
+    rig.writeTable(QStringLiteral("グリーン,00FF00\r\n赤,ff0000\r\n"));
+    auto &w = rig.start();
+    QCOMPARE(w.tablecount, qint16(2));
+    QCOMPARE(w.tablenames[1], QStringLiteral("グリーン"));
+    QCOMPARE(w.tablecodes[2], QStringLiteral("ff0000"));
+    QVERIFY(w.tablenames[3].isEmpty());
+    // The start colour is looked up at once.
+    QCOMPARE(w.colorcode, QStringLiteral("00ff00"));
+    QCOMPARE(w.colorname, QStringLiteral("グリーン\u3000"));
+    QVERIFY(rig.messages->shown.isEmpty());
+}
+
+void TestColourTable::missingTableIsNoFailure()
+{
+    TestRig rig;
+    auto &w = rig.start();
+    QCOMPARE(w.tablecount, qint16(0));
+    QCOMPARE(w.colorcode, QStringLiteral("00FF00"));
+    QVERIFY(w.colorname.isEmpty());
+    QVERIFY(rig.messages->shown.isEmpty());
+    QVERIFY(!w.isClosed());
+}
+
+void TestColourTable::unreadableTableEndsStartUp()
+{
+    TestRig rig;
+    QVERIFY(QDir(rig.folder()).mkdir(QStringLiteral("kolvarenta.dat")));
+    auto &w = rig.start();
+    QCOMPARE(rig.messages->texts(), QStringList{QStringLiteral("色コードファイルが見つかりません")});
+    QVERIFY(rig.messages->shown.first().title.isEmpty());
+    QVERIFY(w.isClosed());
+}
+
+void TestColourTable::mojinameAndColormatch_data()
+{
+    QTest::addColumn<bool>("withTable");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no table") << false << QString();
+    QTest::newRow("table without the colour") << true << QString();
+}
+
+void TestColourTable::mojinameAndColormatch()
+{
+    QFETCH(bool, withTable);
+    QFETCH(QString, name);
+
+    TestRig rig;
+    if (withTable)
+        rig.writeTable(QStringLiteral("緑,00ff00\r\n空名,\r\n"));
+    auto &w = rig.start();
+    w.redvalue = 0;
+    w.greenvalue = 0;
+    w.bluevalue = 255;
+    w.mojiname();
+    QCOMPARE(w.redstring, QStringLiteral("00"));
+    QCOMPARE(w.greenstring, QStringLiteral("00"));
+    QCOMPARE(w.bluestring, QStringLiteral("FF"));
+    QCOMPARE(w.colorcode, QStringLiteral("0000FF"));
+    w.colormatch();
+    QCOMPARE(w.colorcode, QStringLiteral("0000ff"));
+    QCOMPARE(w.colorname, name);
+}
+
+void TestColourTable::firstOfRepeatedCodesWins()
+{
+    TestRig rig;
+    rig.writeTable(QStringLiteral("first,0A0B0C\r\n,0a0b0d\r\nsecond,0a0b0c\r\n"));
+    auto &w = rig.start();
+    w.redvalue = 10;
+    w.greenvalue = 11;
+    w.bluevalue = 12;
+    w.mojiname();
+    QCOMPARE(w.colorcode, QStringLiteral("0A0B0C"));
+    w.colormatch();
+    QCOMPARE(w.colorname, QStringLiteral("first\u3000"));
+
+    // An entry with an empty name is as good as none: no name and no separator.
+    w.bluevalue = 13;
+    w.mojiname();
+    w.colormatch();
+    QVERIFY(w.colorname.isEmpty());
+    QCOMPARE(w.colorcode, QStringLiteral("0a0b0d"));
+
+    w.backcolorname.clear();
+    w.backredstring = QStringLiteral("0A");
+    w.backgreenstring = QStringLiteral("0b");
+    w.backbluestring = QStringLiteral("0C");
+    w.backcolormatch();
+    QCOMPARE(w.backcolorname, QStringLiteral("first"));
+}
+
+void TestColourTable::backcolormatchKeepsEarlierNameOnMiss()
+{
+    TestRig rig;
+    rig.writeTable(QStringLiteral("white,ffffff\r\n"));
+    auto &w = rig.start();
+    w.backcolorname = QStringLiteral("kept");
+    w.backredstring = QStringLiteral("12");
+    w.backgreenstring = QStringLiteral("34");
+    w.backbluestring = QStringLiteral("56");
+    w.backcolormatch();
+    QCOMPARE(w.backcolorname, QStringLiteral("kept"));
+}
+
+QTEST_MAIN(TestColourTable)
+#include "tst_colourtable.moc"
