@@ -120,6 +120,8 @@ protected:
     static const std::array<Channel, 3> channels;
 
     // ---- Window and lifecycle (src/app/lifecycle.cpp).
+    void restoreOptions();
+    void restoreBackground();
     void shutDown();
     void command1Click();
     void command2Click();
@@ -141,6 +143,7 @@ protected:
     void mnulistoffClick();
 
     // ---- Speech (src/speech/).
+    void createVoiceObject();
     void channelGotFocus(const Channel &channel);
     void list1GotFocus();
     void MnuredClick();
@@ -166,10 +169,17 @@ protected:
 
     Platform platform;
 
+    // The window's background, behind the controls (src/app/layout.cpp).
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor &colour);
+
 private:
     void createControls();
     void createMenus();
     void wireEvents();
 
     bool closed = false;
+    // Set when a settings file was not loaded and must not be replaced at shut-down.
+    bool keepCheckFile = false;
+    bool keepBackColorFile = false;
 };

@@ -13,6 +13,9 @@ namespace {
 
 constexpr int twipsPerPixel = 15;
 
+// The design background: a light grey, shown when backcolor.dat gives no colour.
+const QColor designBackground(0xF0, 0xF0, 0xF0);
+
 void place(QWidget *control, int left, int top, int width, int height)
 {
     control->setGeometry(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
@@ -42,6 +45,7 @@ void Kolvarenta::createControls()
     area->setObjectName(QStringLiteral("clientArea"));
     area->setAutoFillBackground(true);
     setCentralWidget(area);
+    setBackgroundColour(designBackground);
 
     // Created in tab order, so the focus runs text1, text2, text3, list1, check1, check2,
     // command1, command2 and back to text1.
@@ -111,4 +115,16 @@ void Kolvarenta::createControls()
     setTabOrder(check1, check2);
     setTabOrder(check2, command1);
     setTabOrder(command1, command2);
+}
+
+QColor Kolvarenta::backgroundColour() const
+{
+    return centralWidget()->palette().color(QPalette::Window);
+}
+
+void Kolvarenta::setBackgroundColour(const QColor &colour)
+{
+    QPalette palette = centralWidget()->palette();
+    palette.setColor(QPalette::Window, colour);
+    centralWidget()->setPalette(palette);
 }

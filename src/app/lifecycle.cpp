@@ -1,16 +1,46 @@
-// Start-up and shut-down of the window, and the commands that update the colour or close it.
+// Start-up and shut-down of the window, the settings files, and the commands that update the
+// colour or close the window.
 
+#include "app/checkstate.h"
 #include "app/kolvarenta.h"
+#include "app/settingsfiles.h"
 #include "app/swatch.h"
 #include "colour/channelbox.h"
+#include "names/colourtable.h"
 
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
+#include <QStringEncoder>
+
+namespace {
+
+const QString checkFileName = QStringLiteral("checkfile.dat");
+const QString backColorFileName = QStringLiteral("backcolor.dat");
+
+// A settings file that exists but cannot be read is left alone at shut-down.
+enum class FileRead { Missing, Read, Unreadable };
+
+FileRead readWholeFile(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.exists())
+        return FileRead::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return FileRead::Unreadable;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? FileRead::Read : FileRead::Unreadable;
+}
+
+} // namespace
 
 void Kolvarenta::startUp()
 {
     folderpath = platform.folder->path();
     if (!folderpath.endsWith(QLatin1Char('/')))
         folderpath += QLatin1Char('/');
+
+    createVoiceObject();
 
     // The current colour starts as the swatch's design fill colour.
     const QColor start = Shape1->fillColor();
@@ -27,8 +57,12 @@ void Kolvarenta::startUp()
         break;
     case TableLoad::Loaded:
         colormatch();
+        restoreOptions();
         break;
     case TableLoad::Failed:
+        // Nothing was loaded, so shut-down must not replace the settings files either.
+        keepCheckFile = true;
+        keepBackColorFile = true;
         platform.messageBox->show(this, QStringLiteral("色コードファイルが見つかりません"));
         close();
         return;
@@ -36,23 +70,110 @@ void Kolvarenta::startUp()
 
     liston = -1;
     listselectchange();
+
+    restoreBackground();
+    backcolormatch();
     shapename = QStringLiteral("円形");
 }
 
-void Kolvarenta::shutDown() {}
+// Sets the two check boxes from checkfile.dat. A changed state runs the box's click handling,
+// which stores it in checkstate (and for check1 switches the input mode); an unchanged one is
+// already there, as 0.
+void Kolvarenta::restoreOptions()
+{
+    QByteArray bytes;
+    switch (readWholeFile(folderpath + checkFileName, bytes)) {
+    case FileRead::Missing:
+        return;
+    case FileRead::Unreadable:
+        // The options start off; the file keeps what it holds unless the user changes one.
+        keepCheckFile = true;
+        return;
+    case FileRead::Read:
+        break;
+    }
+    const CheckRecords records = parseCheckRecords(bytes);
+    setCheckBoxState(check1, records.first);
+    setCheckBoxState(check2, records.second);
+    if (checkstate[1] == 1) {
+        for (const Channel &channel : channels)
+            (this->*channel.box)->setBoxText(this->*channel.text);
+    }
+}
 
-void Kolvarenta::command1Click() {}
+// Reads backcolor.dat and paints the window with it; when that fails the window keeps its
+// design colour and backcolorcode names that colour instead.
+void Kolvarenta::restoreBackground()
+{
+    std::optional<quint32> value;
+    QFile file(folderpath + backColorFileName);
+    if (file.exists() && !file.open(QIODevice::ReadOnly)) {
+        keepBackColorFile = true;
+    } else if (file.isOpen() && !file.atEnd()) {
+        if (const auto line = readTextLine(file)) {
+            backcolorcode = decodeCodePage932(*line);
+            value = backgroundValue(backcolorcode);
+        } else {
+            keepBackColorFile = true;
+        }
+    }
+    file.close();
+
+    if (value)
+        setBackgroundColour(colourOfValue(*value));
+    else
+        backcolorcode = backgroundCodeOf(backgroundColour());
+
+    const BackgroundChannels cut = cutBackgroundCode(backcolorcode);
+    backredstring = cut.red;
+    backgreenstring = cut.green;
+    backbluestring = cut.blue;
+}
+
+void Kolvarenta::shutDown()
+{
+    QStringList unsaved;
+    // Options kept from an unreadable file start off; only switching one on is worth saving.
+    const bool optionsSwitchedOn = checkstate[1] != 0 || checkstate[2] != 0;
+    if (!keepCheckFile || optionsSwitchedOn) {
+        const QString path = folderpath + checkFileName;
+        QByteArray bytes;
+        readWholeFile(path, bytes);
+        if (!saveFile(path, withCheckRecords(bytes, {checkstate[1], checkstate[2]})))
+            unsaved << checkFileName;
+    }
+    if (!keepBackColorFile) {
+        QStringEncoder encoder("windows-31j");
+        const QByteArray line = encoder(backcolorcode) + "\r\n";
+        if (!saveFile(folderpath + backColorFileName, line))
+            unsaved << backColorFileName;
+    }
+    for (const QString &name : unsaved)
+        platform.messageBox->show(this, name + QStringLiteral("を保存できませんでした"));
+}
+
+void Kolvarenta::command1Click()
+{
+    colorhenkan();
+    text1->setFocus();
+}
 
 void Kolvarenta::command2Click()
 {
     close();
 }
 
-void Kolvarenta::mnukoushinClick() {}
+void Kolvarenta::mnukoushinClick()
+{
+    colorhenkan();
+}
 
 void Kolvarenta::mnuexitClick()
 {
     close();
 }
 
-void Kolvarenta::check2Click() {}
+void Kolvarenta::check2Click()
+{
+    checkstate[2] = checkBoxState(check2);
+}

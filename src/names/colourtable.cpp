@@ -39,25 +39,25 @@ QString decodeUnitByUnit(const QByteArray &bytes)
     return text;
 }
 
-// Reads one line without its terminator: it ends at CR LF or a lone CR, never at a lone LF.
-// Returns false when nothing could be read because the device failed.
-bool readLine(QIODevice &device, QByteArray &line)
+} // namespace
+
+std::optional<QByteArray> readTextLine(QIODevice &device)
 {
-    line.clear();
+    QByteArray line;
     char c = 0;
     while (device.getChar(&c)) {
         if (c == '\r') {
             char next = 0;
             if (device.peek(&next, 1) == 1 && next == '\n')
                 device.getChar(&next);
-            return true;
+            return line;
         }
         line.append(c);
     }
-    return device.atEnd();
+    if (!device.atEnd())
+        return std::nullopt;
+    return line;
 }
-
-} // namespace
 
 QString decodeCodePage932(const QByteArray &bytes)
 {
@@ -71,13 +71,13 @@ std::optional<QList<ColourTableEntry>> readColourTable(QIODevice &device)
     if (!device.isReadable())
         return std::nullopt;
     QList<ColourTableEntry> entries;
-    QByteArray line;
     while (!device.atEnd()) {
         if (entries.size() >= colourTableCapacity)
             break;
-        if (!readLine(device, line))
+        const auto line = readTextLine(device);
+        if (!line)
             return std::nullopt;
-        const QString text = decodeCodePage932(line);
+        const QString text = decodeCodePage932(*line);
         const qsizetype comma = text.indexOf(QLatin1Char(','));
         if (comma < 0)
             continue;

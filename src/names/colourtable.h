@@ -21,5 +21,9 @@ inline constexpr int colourTableCapacity = 500;
 // Bytes that are not valid code page 932 become U+FFFD. Empty when the device fails to read.
 std::optional<QList<ColourTableEntry>> readColourTable(QIODevice &device);
 
+// Reads one line of text without its terminator. A line ends at CR LF or a lone CR; a lone LF
+// stays inside the line; the last line needs no terminator. Empty when the device fails.
+std::optional<QByteArray> readTextLine(QIODevice &device);
+
 // Decodes one line of code page 932; every byte sequence that does not decode becomes U+FFFD.
 QString decodeCodePage932(const QByteArray &bytes);

@@ -2,4 +2,12 @@
 
 #include "app/kolvarenta.h"
 
+#include <QMenu>
+
 void Kolvarenta::reading(QString) {}
+
+void Kolvarenta::createVoiceObject()
+{
+    mnucolor->menuAction()->setVisible(false);
+    mnucolor->setEnabled(false);
+}
