@@ -1,0 +1,146 @@
+// The formats of checkfile.dat and backcolor.dat, without the window.
+
+#include "app/settingsfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkRecords_data();
+    void checkRecords();
+    void writingKeepsWhatFollowsTheRecords();
+    void backgroundValue_data();
+    void backgroundValue();
+    void backgroundColours();
+    void cutBackgroundCode_data();
+    void cutBackgroundCode();
+    void saveFileReplacesWholeOrNothing();
+};
+
+void TestSettingsFiles::checkRecords_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+
+    QTest::newRow("both off") << QByteArray("\0\0\0\0", 4) << 0 << 0;
+    QTest::newRow("hexadecimal on") << QByteArray("\1\0\0\0", 4) << 1 << 0;
+    QTest::newRow("hash on, little-endian") << QByteArray("\0\0\1\0", 4) << 0 << 1;
+    QTest::newRow("greyed is kept") << QByteArray("\2\0\2\0", 4) << 2 << 2;
+    QTest::newRow("big-endian 1 is no state") << QByteArray("\0\1\0\1", 4) << 0 << 0;
+    QTest::newRow("-1 reads as off") << QByteArray("\xff\xff\1\0", 4) << 0 << 1;
+    QTest::newRow("3 reads as off") << QByteArray("\3\0\1\0", 4) << 0 << 1;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0;
+    QTest::newRow("one record") << QByteArray("\1\0", 2) << 1 << 0;
+    QTest::newRow("three bytes") << QByteArray("\1\0\1", 3) << 1 << 0;
+    QTest::newRow("oversized file") << QByteArray("\1\0\1\0\7\7\7", 7) << 1 << 1;
+}
+
+void TestSettingsFiles::checkRecords()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    const CheckRecords records = parseCheckRecords(bytes);
+    QCOMPARE(records.first, qint16(first));
+    QCOMPARE(records.second, qint16(second));
+}
+
+void TestSettingsFiles::writingKeepsWhatFollowsTheRecords()
+{
+    QCOMPARE(withCheckRecords(QByteArray(), {1, 0}), QByteArray("\1\0\0\0", 4));
+    QCOMPARE(withCheckRecords(QByteArray("\7", 1), {0, 2}), QByteArray("\0\0\2\0", 4));
+    QCOMPARE(withCheckRecords(QByteArray("\0\0\0\0tail", 8), {1, 1}),
+             QByteArray("\1\0\1\0tail", 8));
+}
+
+void TestSettingsFiles::backgroundValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isColour");
+    QTest::addColumn<uint>("value");
+
+    QTest::newRow("red") << "0000FF" << true << 0x0000FFu;
+    QTest::newRow("blue") << "FF0000" << true << 0xFF0000u;
+    QTest::newRow("lower case") << "f0f0f0" << true << 0xF0F0F0u;
+    QTest::newRow("short") << "FF" << true << 0xFFu;
+    QTest::newRow("leading blanks skipped") << "  \t80" << true << 0x80u;
+    QTest::newRow("stops at the first other character") << "12x34" << true << 0x12u;
+    QTest::newRow("empty is black") << "" << true << 0u;
+    QTest::newRow("no leading digit is black") << "zz" << true << 0u;
+    QTest::newRow("full-width digits are no digits") << "１２" << true << 0u;
+    QTest::newRow("the largest colour") << "FFFFFF" << true << 0xFFFFFFu;
+    QTest::newRow("above FFFFFF") << "1000000" << false << 0u;
+    QTest::newRow("far too long") << QString(60, QLatin1Char('F')) << false << 0u;
+    QTest::newRow("leading zeros do not count") << "0000000FF" << true << 0xFFu;
+}
+
+void TestSettingsFiles::backgroundValue()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isColour);
+    QFETCH(uint, value);
+    const auto read = ::backgroundValue(text);
+    QCOMPARE(read.has_value(), isColour);
+    if (isColour)
+        QCOMPARE(*read, value);
+}
+
+void TestSettingsFiles::backgroundColours()
+{
+    QCOMPARE(colourOfValue(0x0000FF), QColor(255, 0, 0));
+    QCOMPARE(colourOfValue(0xFF0000), QColor(0, 0, 255));
+    QCOMPARE(colourOfValue(0x123456), QColor(0x56, 0x34, 0x12));
+    QCOMPARE(backgroundCodeOf(QColor(0xF0, 0xF0, 0xF0)), QStringLiteral("F0F0F0"));
+    QCOMPARE(backgroundCodeOf(QColor(255, 0, 0)), QStringLiteral("FF"));
+    QCOMPARE(backgroundCodeOf(QColor(0, 0, 0)), QStringLiteral("0"));
+    QCOMPARE(backgroundCodeOf(QColor(0x56, 0x34, 0x12)), QStringLiteral("123456"));
+}
+
+void TestSettingsFiles::cutBackgroundCode_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("red");
+    QTest::addColumn<QString>("green");
+    QTest::addColumn<QString>("blue");
+
+    QTest::newRow("six digits run blue, green, red") << "0000FF" << "FF" << "00" << "00";
+    QTest::newRow("blue") << "FF0000" << "00" << "00" << "FF";
+    QTest::newRow("two digits") << "FF" << "FF" << "" << "FF";
+    QTest::newRow("one digit") << "F" << "F" << "" << "F";
+    QTest::newRow("three digits") << "ABC" << "BC" << "C" << "AB";
+    QTest::newRow("empty") << "" << "" << "" << "";
+}
+
+void TestSettingsFiles::cutBackgroundCode()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, red);
+    QFETCH(QString, green);
+    QFETCH(QString, blue);
+    const BackgroundChannels cut = ::cutBackgroundCode(code);
+    QCOMPARE(cut.red, red);
+    QCOMPARE(cut.green, green);
+    QCOMPARE(cut.blue, blue);
+}
+
+void TestSettingsFiles::saveFileReplacesWholeOrNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("backcolor.dat"));
+    QVERIFY(saveFile(path, "a long first version\r\n"));
+    QVERIFY(saveFile(path, "F0F0F0\r\n"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("F0F0F0\r\n"));
+
+    // A folder that does not exist cannot take the file; nothing is claimed.
+    QVERIFY(!saveFile(dir.filePath(QStringLiteral("missing/backcolor.dat")), "x"));
+}
+
+QTEST_MAIN(TestSettingsFiles)
+#include "tst_settingsfiles.moc"
