@@ -78,12 +78,14 @@ private slots:
         QTest::newRow("circle: beside it") << int(Swatch::Circle) << beside << false;
         QTest::newRow("circle: square's corner") << int(Swatch::Circle) << squareCorner << false;
         QTest::newRow("circle: middle") << int(Swatch::Circle) << middle << true;
-        QTest::newRow("rounded rectangle: corner") << int(Swatch::RoundedRectangle) << corner << false;
-        QTest::newRow("rounded rectangle: top") << int(Swatch::RoundedRectangle) << topMiddle << true;
-        QTest::newRow("rounded rectangle: side") << int(Swatch::RoundedRectangle) << side << true;
-        QTest::newRow("rounded square: beside it") << int(Swatch::RoundedSquare) << beside << false;
-        QTest::newRow("rounded square: corner") << int(Swatch::RoundedSquare) << squareCorner << false;
-        QTest::newRow("rounded square: top") << int(Swatch::RoundedSquare) << topMiddle << true;
+        const int roundedRectangle = Swatch::RoundedRectangle;
+        const int roundedSquare = Swatch::RoundedSquare;
+        QTest::newRow("rounded rectangle: corner") << roundedRectangle << corner << false;
+        QTest::newRow("rounded rectangle: top") << roundedRectangle << topMiddle << true;
+        QTest::newRow("rounded rectangle: side") << roundedRectangle << side << true;
+        QTest::newRow("rounded square: beside it") << roundedSquare << beside << false;
+        QTest::newRow("rounded square: corner") << roundedSquare << squareCorner << false;
+        QTest::newRow("rounded square: top") << roundedSquare << topMiddle << true;
     }
     void drawsItsOutline()
     {
