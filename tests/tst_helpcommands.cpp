@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestHelpCommands : public QObject
@@ -139,6 +140,42 @@ private slots:
         qputenv("PATH", path);
         QVERIFY(!without);
         QVERIFY(with);
+    }
+
+    // Every menu and menu item of the window has a line of the manual that starts with its
+    // caption and access key and gives its shortcut, so the manual cannot fall behind the menus.
+    void manualNamesEveryMenuItemWithItsKeys()
+    {
+        QFile file(QStringLiteral(KOLVARENTA_SOURCE_DIR "/data/kolvarenta.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        TestRig rig;
+        const QRegularExpression accessKey(QStringLiteral("\\(?&(.)\\)$"));
+        const QRegularExpression functionKey(QStringLiteral("F\\d+キー"));
+        for (const QAction *item : rig.start().findChildren<QAction *>()) {
+            if (item->isSeparator() || item->text().isEmpty())
+                continue;
+            const QRegularExpressionMatch key = accessKey.match(item->text());
+            const QString caption = item->text().left(key.capturedStart());
+            const QString keyMark = key.hasMatch() ? u'（' + key.captured(1).toUpper() + u'）' : "";
+            const QRegularExpression entry(QLatin1Char('^') + QRegularExpression::escape(caption)
+                                           + QStringLiteral("(メニュー)?")
+                                           + QRegularExpression::escape(keyMark) + "(、|。|$)");
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString &text) {
+                return entry.match(text.trimmed()).hasMatch();
+            });
+            QVERIFY2(line != lines.end(), qPrintable(item->text()));
+            if (item->shortcut().isEmpty()) {
+                QVERIFY2(!line->contains(functionKey), qPrintable(item->text()));
+                continue;
+            }
+            const QKeyCombination shortcut = item->shortcut()[0];
+            const Qt::KeyboardModifiers modifiers = shortcut.keyboardModifiers();
+            QVERIFY2(line->contains(QKeySequence(shortcut.key()).toString() + "キー"),
+                     qPrintable(item->text()));
+            QCOMPARE(line->contains("Ctrlキー"), modifiers.testFlag(Qt::ControlModifier));
+            QCOMPARE(line->contains("シフトキー"), modifiers.testFlag(Qt::ShiftModifier));
+        }
     }
 };
 
