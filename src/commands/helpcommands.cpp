@@ -9,7 +9,7 @@
 // shell, so a folder name with spaces or quotes reaches the editor whole.
 void Kolvarenta::mnuhelpopenClick()
 {
-    const QString path = folderpath + QString::fromUtf16(manualFileName);
+    const QString path = folderpath + QStringLiteral("kolvarenta.txt");
     if (platform.opener->isAvailable()) {
         platform.opener->open(QUrl::fromLocalFile(path));
         return;
@@ -22,7 +22,7 @@ void Kolvarenta::mnuhelpopenClick()
 
 void Kolvarenta::mnuverClick()
 {
-    platform.messageBox->show(this, QString::fromUtf16(versionText), QStringLiteral("version"));
+    platform.messageBox->show(this, QStringLiteral("ころもなてい0.13"), QStringLiteral("version"));
 }
 
 void Kolvarenta::mnupageClick()

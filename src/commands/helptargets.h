@@ -5,12 +5,6 @@
 
 // What the menu "その他" reaches outside the window.
 
-// The text of the version box.
-inline constexpr char16_t versionText[] = u"ころもなてい0.13";
-
-// The manual's file name; it lies in the program's folder.
-inline constexpr char16_t manualFileName[] = u"kolvarenta.txt";
-
 // The maker's page on the given host (a build setting); a slash at the end of the host is
 // dropped so that the page's path is never preceded by two.
 QUrl makerPageAddress(QString host);

@@ -7,8 +7,8 @@
 bool DesktopServicesOpener::isAvailable() const
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Outside a sandbox Qt hands documents to xdg-open; the browsers it would try after that
-    // are no way to read a text manual.
+    // Outside a sandbox Qt hands documents to xdg-open. Without it Qt would try a web browser,
+    // which serves a text manual worse than the text editor the caller then starts.
     return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()
         || QFileInfo::exists(QStringLiteral("/.flatpak-info"));
 #else
