@@ -19,6 +19,13 @@ void setCheckBoxState(QCheckBox *box, qint16 state)
     case 2: box->setCheckState(Qt::PartiallyChecked); break;
     default: box->setCheckState(Qt::Unchecked); break;
     }
-    // The greyed state can be set by the program only; a click toggles between off and on.
-    box->setTristate(false);
+    // Qt reports the partially checked state only while the box is tristate, so a greyed box
+    // stays tristate until its first click, which turns it on. The greyed state can be set by
+    // the program only; from then on a click toggles between off and on.
+    box->setTristate(state == 2);
+    if (state == 2) {
+        QObject::connect(
+            box, &QCheckBox::clicked, box, [box] { box->setTristate(false); },
+            Qt::SingleShotConnection);
+    }
 }

@@ -1,7 +1,34 @@
-// The clipboard menu: copying the code, the name, or both.
+// The clipboard menu: copying the code, the name, or both as plain text.
 
+#include "app/checkstate.h"
 #include "app/kolvarenta.h"
+#include "commands/clipboardtexts.h"
 
-void Kolvarenta::mnucodeclipClick() {}
-void Kolvarenta::mnunameclipClick() {}
-void Kolvarenta::mnuallclipClick() {}
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+// One call per command, plain text only; Qt reports no failure to write the clipboard, so a
+// clipboard held by another program leaves it unchanged instead of stopping the program.
+void putOnClipboard(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+} // namespace
+
+void Kolvarenta::mnucodeclipClick()
+{
+    putOnClipboard(codeClipText(colorcode, colorname, checkBoxState(check2)));
+}
+
+void Kolvarenta::mnunameclipClick()
+{
+    putOnClipboard(nameClipText(colorname));
+}
+
+void Kolvarenta::mnuallclipClick()
+{
+    putOnClipboard(allClipText(colorcode, colorname));
+}

@@ -1,5 +1,14 @@
 // The swatch shape family mnushape 1 to 6.
 
 #include "app/kolvarenta.h"
+#include "app/swatch.h"
+#include "commands/shapes.h"
 
-void Kolvarenta::mnushapeClick(int) {}
+// Item index 1 to 6 is shape kind 0 to 5. The name follows the kind the swatch reports back, so
+// a kind the swatch refused leaves both the outline and the name as they were.
+void Kolvarenta::mnushapeClick(int index)
+{
+    Shape1->setShape(index - 1);
+    if (const std::optional<QString> name = shapeName(Shape1->shape()))
+        shapename = *name;
+}

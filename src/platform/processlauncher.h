@@ -6,5 +6,5 @@
 class ProcessLauncher : public ProgramLauncher
 {
 public:
-    void startMinimised(const QString &program, const QStringList &arguments) override;
+    bool startMinimised(const QString &program, const QStringList &arguments) override;
 };

@@ -8,6 +8,7 @@ class ProgramLauncher
 {
 public:
     virtual ~ProgramLauncher() = default;
-    // Starts the program minimised, with the focus.
-    virtual void startMinimised(const QString &program, const QStringList &arguments) = 0;
+    // Starts the program minimised, with the focus, where the system lets a program ask for
+    // that; false when it could not be started (not installed, not executable).
+    virtual bool startMinimised(const QString &program, const QStringList &arguments) = 0;
 };

@@ -96,9 +96,12 @@ public:
         QString program;
         QStringList arguments;
     };
-    void startMinimised(const QString &program, const QStringList &arguments) override
+    // Records every attempt; a program named in missing fails to start.
+    bool startMinimised(const QString &program, const QStringList &arguments) override
     {
         started.append({program, arguments});
+        return !missing.contains(program);
     }
     QList<Started> started;
+    QStringList missing;
 };

@@ -46,6 +46,7 @@ public:
     using Kolvarenta::listselectchange;
     using Kolvarenta::backcolormatch;
     using Kolvarenta::loadColourTable;
+    using Kolvarenta::mnushapeClick;
     using Kolvarenta::TableLoad;
 
     using Kolvarenta::text1;
