@@ -17,7 +17,16 @@ public:
 
     // Writes the text the program chose, cut to the input limit.
     void setBoxText(const QString &text);
+    // Writes the box's own text in another form (trimmed, lower-cased, in the other notation).
+    // It is written whole: cutting it would turn it into a different number.
+    void replaceText(const QString &text);
 
 private:
+    friend class InputLimit;
+    void write(const QString &text);
+
     int limit = 3;
+    // The text before the edit being checked; the limit judges the change, not the result.
+    QString textBeforeEdit;
+    bool programWriting = false;
 };
