@@ -14,14 +14,14 @@ public:
     T &operator[](int slot)
     {
         Q_ASSERT(slot >= 1 && slot <= N);
-        return slots[slot - 1];
+        return values[slot - 1];
     }
     const T &operator[](int slot) const
     {
         Q_ASSERT(slot >= 1 && slot <= N);
-        return slots[slot - 1];
+        return values[slot - 1];
     }
 
 private:
-    std::array<T, N> slots{};
+    std::array<T, N> values{};
 };
