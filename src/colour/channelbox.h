@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour/inputmode.h"
+
 #include <QLineEdit>
 
 // A channel box. Its input limit works like this: it stops what the user types or pastes
@@ -25,7 +27,7 @@ private:
     friend class InputLimit;
     void write(const QString &text);
 
-    int limit = 3;
+    int limit = decimalInputLength;
     // The text before the edit being checked; the limit judges the change, not the result.
     QString textBeforeEdit;
     bool programWriting = false;
