@@ -180,8 +180,8 @@ void TestChannelEntry::hexadecimalFaultsAreReported_data()
     QTest::newRow("empty red") << QStringList{"", "00", "00"} << QStringList{redTooFew};
     QTest::newRow("one character in green") << QStringList{"00", "f", "00"}
                                             << QStringList{greenTooFew};
-    QTest::newRow("blanks trimmed to one character") << QStringList{"00", QStringLiteral("\u3000f "), "00"}
-                                                     << QStringList{greenTooFew};
+    QTest::newRow("blanks trimmed to one character")
+        << QStringList{"00", QStringLiteral("\u3000f "), "00"} << QStringList{greenTooFew};
     QTest::newRow("three characters in blue") << QStringList{"00", "00", "fff"}
                                               << QStringList{blueTooMany};
     QTest::newRow("g1 in red shows the character") << QStringList{"g1", "00", "00"}

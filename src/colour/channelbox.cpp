@@ -6,9 +6,9 @@
 #include <QValidator>
 
 // Sees every change of the text before the box takes it, whether typed, pasted, dropped or
-// undone, and holds the user's edits to the limit. It always accepts, with the text corrected
-// if need be: a refusal would leave QLineEdit unchecked on later edits once a text it did not
-// accept stood in the box.
+// undone, and holds the user's edits to the limit. It corrects an edit rather than answer
+// Invalid: a paste is to be cut, not dropped, and once QLineEdit has kept a text its validator
+// called Invalid (as after an undo) it stops reverting the edits that follow.
 class InputLimit : public QValidator
 {
 public:

@@ -4,9 +4,11 @@
 
 #include <QLineEdit>
 
-// A channel box. Its input limit works like this: it stops what the user types or pastes
-// beyond the limit, cuts text the program writes into the box, and lowering it leaves the text
-// already in the box whole. (QLineEdit::setMaxLength would cut that text at once.)
+// A channel box. Its input limit works like this: what the user types or pastes is cut to the
+// room the limit leaves, text the program writes into the box is cut to it, and lowering it
+// leaves the text already in the box whole. (QLineEdit::setMaxLength would cut that text at
+// once.) The program writes through setBoxText or replaceText; a plain setText counts as an
+// edit by the user.
 class ChannelBox : public QLineEdit
 {
     Q_OBJECT

@@ -13,7 +13,8 @@ BoxText limitEdit(const QString &before, const QString &after, int cursorAfter, 
     while (start < shorter && before[start] == after[start])
         ++start;
     int end = 0;
-    while (end < shorter - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+    while (end < shorter - start
+           && before[before.size() - 1 - end] == after[after.size() - 1 - end])
         ++end;
     const int inserted = int(after.size()) - start - end;
     const int removed = int(before.size()) - start - end;

@@ -1,5 +1,6 @@
 #include "colour/numberreading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -36,7 +37,7 @@ struct Scanned
     qsizetype end = 0;     // where reading stopped
 };
 
-// Reads one number from the start of the text. The reading from the start of a box skips blanks
+// Reads one number at the start of the text. Reading from the start of a box skips blanks
 // anywhere and knows no digit grouping; the whole-text test takes no blanks inside a number
 // but takes grouping commas between digits.
 class NumberScanner
@@ -174,15 +175,17 @@ private:
         return negative ? -exponent : exponent;
     }
 
+    // The digits as read become a double; from_chars rounds correctly however many there are.
     static void convert(Scanned &result, bool negative, const QString &whole,
                         const QString &fraction, long long exponent)
     {
-        const std::string number = (negative ? "-" : "") + (whole.isEmpty() ? "0" : whole.toStdString())
-            + "." + (fraction.isEmpty() ? "0" : fraction.toStdString()) + "e"
-            + std::to_string(exponent);
-        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(),
-                                                  result.value);
-        Q_UNUSED(end);
+        std::string number = negative ? "-" : "";
+        number += whole.isEmpty() ? std::string("0") : whole.toStdString();
+        number += '.';
+        number += fraction.isEmpty() ? std::string("0") : fraction.toStdString();
+        number += 'e' + std::to_string(exponent);
+        const auto error = std::from_chars(number.data(), number.data() + number.size(),
+                                           result.value).ec;
         if (error != std::errc::result_out_of_range)
             return;
         // Out of range is either too large or too small; the place of the first significant
