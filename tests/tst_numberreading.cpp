@@ -217,6 +217,7 @@ void TestNumberReading::decimalToHexadecimalText_data()
     QTest::newRow("exponent") << "1e2" << "64";
     QTest::newRow("tie rounds to even") << "2.5" << "02";
     QTest::newRow("tie just above 15") << "15.5" << "10";
+    QTest::newRow("zero in front decided after rounding") << "15.3" << "0F";
     QTest::newRow("256 keeps three digits") << "256" << "100";
     QTest::newRow("5e3") << "5e3" << "1388";
     QTest::newRow("9e9 beyond 32 bits") << "9e9" << "218711A00";
