@@ -116,6 +116,7 @@ protected:
         QLabel *Kolvarenta::*label;
         const char *kanji;   // 赤, 緑, 青: the hexadecimal messages
         const char *english; // red, green, blue: the decimal messages
+        bool showsBadCharacter; // a bad hexadecimal character is also shown alone (red only)
     };
     static const std::array<Channel, 3> channels;
 

@@ -1,11 +1,14 @@
 #include "colour/channelbox.h"
 
+#include "colour/inputlimit.h"
+
+#include <QScopedValueRollback>
 #include <QValidator>
 
-namespace {
-
-// Refuses an edit that would make the text longer than the limit, unless the edit shortens a
-// text that is already over it (so the user can still delete from it).
+// Sees every change of the text before the box takes it, whether typed, pasted, dropped or
+// undone, and holds the user's edits to the limit. It corrects an edit rather than answer
+// Invalid: a paste is to be cut, not dropped, and once QLineEdit has kept a text its validator
+// called Invalid (as after an undo) it stops reverting the edits that follow.
 class InputLimit : public QValidator
 {
 public:
@@ -15,26 +18,43 @@ public:
     {
     }
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &cursor) const override
     {
-        const bool withinLimit = input.size() <= box->maxInputLength();
-        const bool shortening = input.size() < box->text().size();
-        return withinLimit || shortening ? Acceptable : Invalid;
+        if (!box->programWriting) {
+            const BoxText kept = limitEdit(box->textBeforeEdit, input, cursor, box->limit);
+            input = kept.text;
+            cursor = kept.cursor;
+        }
+        return Acceptable;
     }
 
 private:
     ChannelBox *box;
 };
 
-} // namespace
-
 ChannelBox::ChannelBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new InputLimit(this));
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString &text) { textBeforeEdit = text; });
 }
 
 void ChannelBox::setBoxText(const QString &text)
 {
-    setText(text.left(limit));
+    write(text.left(limit));
+}
+
+void ChannelBox::replaceText(const QString &text)
+{
+    write(text);
+}
+
+// An unchanged text is not written again, so the cursor and selection stay where they are.
+void ChannelBox::write(const QString &text)
+{
+    if (text == this->text())
+        return;
+    const QScopedValueRollback writing(programWriting, true);
+    setText(text);
 }

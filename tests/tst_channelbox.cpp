@@ -1,0 +1,171 @@
+// The input limit of a channel box: typing and pasting stop at it, program writes are cut to
+// it, and lowering it leaves the text in the box whole.
+
+#include "colour/channelbox.h"
+#include "colour/inputlimit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+class TestChannelBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void limitOnOneEdit_data();
+    void limitOnOneEdit();
+    void typingStopsAtTheLimit();
+    void pasteIsCutToTheRoomLeft();
+    void pasteIntoAFullBoxIsRefused();
+    void programWritesAreCut();
+    void loweringTheLimitKeepsTheText();
+    void overlongTextCanBeShortenedButNotLengthened();
+    void replacingAnOverlongTextStartsAfresh();
+    void unchangedWriteKeepsTheCursor();
+};
+
+void TestChannelBox::limitOnOneEdit_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursorAfter");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("cursorKept");
+
+    QTest::newRow("within the limit") << "1" << "12" << 2 << 3 << "12" << 2;
+    QTest::newRow("typed beyond the limit") << "123" << "1234" << 4 << 3 << "123" << 3;
+    QTest::newRow("typed in the middle of a full box") << "123" << "1923" << 2 << 3 << "123" << 1;
+    QTest::newRow("paste cut to the room left") << "1" << "12345" << 5 << 3 << "123" << 3;
+    QTest::newRow("paste in the middle cut") << "15" << "12345" << 4 << 3 << "125" << 2;
+    QTest::newRow("paste over a selection cut") << "12" << "1345" << 4 << 2 << "13" << 2;
+    QTest::newRow("repeated character typed") << "11" << "111" << 3 << 2 << "11" << 2;
+    QTest::newRow("deleting from an overlong text") << "1388" << "138" << 3 << 2 << "138" << 3;
+    QTest::newRow("typing over a character of an overlong text") << "1388" << "1389" << 4 << 2
+                                                                   << "1388" << 4;
+    QTest::newRow("typing over a selection of an overlong text") << "1388" << "139" << 3 << 2
+                                                                  << "1388" << 4;
+    QTest::newRow("overlong text replaced whole") << "1388" << "7" << 1 << 2 << "7" << 1;
+    QTest::newRow("unchanged overlong text") << "1388" << "1388" << 4 << 2 << "1388" << 4;
+    QTest::newRow("character of two code units is not split")
+        << "1" << QStringLiteral("1\U0001F600") << 3 << 2 << "1" << 1;
+}
+
+void TestChannelBox::limitOnOneEdit()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, cursorAfter);
+    QFETCH(int, limit);
+    QFETCH(QString, kept);
+    QFETCH(int, cursorKept);
+
+    const BoxText result = limitEdit(before, after, cursorAfter, limit);
+    QCOMPARE(result.text, kept);
+    QCOMPARE(result.cursor, cursorKept);
+}
+
+void TestChannelBox::typingStopsAtTheLimit()
+{
+    ChannelBox box;
+    QTest::keyClicks(&box, QStringLiteral("1234"));
+    QCOMPARE(box.text(), QStringLiteral("123"));
+
+    box.setMaxInputLength(2);
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("abc"));
+    QCOMPARE(box.text(), QStringLiteral("ab"));
+}
+
+void TestChannelBox::pasteIsCutToTheRoomLeft()
+{
+    ChannelBox box;
+    QTest::keyClicks(&box, QStringLiteral("1"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("2345"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), QStringLiteral("123"));
+}
+
+void TestChannelBox::pasteIntoAFullBoxIsRefused()
+{
+    ChannelBox box;
+    QTest::keyClicks(&box, QStringLiteral("123"));
+    QTest::keyClick(&box, Qt::Key_Home);
+    QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), QStringLiteral("123"));
+    QCOMPARE(box.cursorPosition(), 0);
+}
+
+void TestChannelBox::programWritesAreCut()
+{
+    ChannelBox box;
+    box.setMaxInputLength(2);
+    box.setBoxText(QStringLiteral("123"));
+    QCOMPARE(box.text(), QStringLiteral("12"));
+}
+
+void TestChannelBox::loweringTheLimitKeepsTheText()
+{
+    ChannelBox box;
+    box.setBoxText(QStringLiteral("256"));
+    box.setMaxInputLength(2);
+    QCOMPARE(box.text(), QStringLiteral("256"));
+    QCOMPARE(box.maxInputLength(), 2);
+
+    box.replaceText(QStringLiteral("218711A00"));
+    QCOMPARE(box.text(), QStringLiteral("218711A00"));
+}
+
+// Once the program has written a text longer than the limit, the user can still delete from
+// it, but nothing typed or pasted may make it longer than the limit again.
+void TestChannelBox::overlongTextCanBeShortenedButNotLengthened()
+{
+    ChannelBox box;
+    box.setMaxInputLength(2);
+    box.replaceText(QStringLiteral("1388"));
+
+    QTest::keyClick(&box, Qt::Key_End);
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(box.text(), QStringLiteral("1388"));
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QCOMPARE(box.text(), QStringLiteral("138"));
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(box.text(), QStringLiteral("138"));
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QCOMPARE(box.text(), QStringLiteral("13"));
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(box.text(), QStringLiteral("13"));
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, QStringLiteral("5"));
+    QCOMPARE(box.text(), QStringLiteral("15"));
+}
+
+void TestChannelBox::replacingAnOverlongTextStartsAfresh()
+{
+    ChannelBox box;
+    box.setMaxInputLength(2);
+    box.replaceText(QStringLiteral("100"));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("7"));
+    QCOMPARE(box.text(), QStringLiteral("7"));
+    QTest::keyClicks(&box, QStringLiteral("89"));
+    QCOMPARE(box.text(), QStringLiteral("78"));
+}
+
+// Validation writes every box back normalised; a box it does not change keeps the user's place.
+void TestChannelBox::unchangedWriteKeepsTheCursor()
+{
+    ChannelBox box;
+    QTest::keyClicks(&box, QStringLiteral("128"));
+    QTest::keyClick(&box, Qt::Key_Home);
+    box.replaceText(QStringLiteral("128"));
+    QCOMPARE(box.cursorPosition(), 0);
+}
+
+QTEST_MAIN(TestChannelBox)
+#include "tst_channelbox.moc"
