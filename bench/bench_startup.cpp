@@ -2,6 +2,7 @@
 // its first shown window with the shipped table. Run with `make bench`.
 
 #include "app/kolvarenta.h"
+#include "support/fakes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,22 +20,6 @@
 namespace {
 
 constexpr int runs = 25;
-
-class FolderAt : public ProgramFolder
-{
-public:
-    explicit FolderAt(QString path) : folder(std::move(path)) {}
-    QString path() const override { return folder; }
-
-private:
-    QString folder;
-};
-
-class NoVoices : public VoiceFactory
-{
-public:
-    std::unique_ptr<Voice> create(const QString &) override { return nullptr; }
-};
 
 double median(std::vector<double> values)
 {
@@ -58,8 +43,10 @@ void writeFullTable(const QString &folder)
 Platform benchPlatform(const QString &folder)
 {
     Platform platform = Platform::system();
-    platform.folder = std::make_unique<FolderAt>(folder);
-    platform.voices = std::make_unique<NoVoices>();
+    platform.folder = std::make_unique<FakeFolder>(folder);
+    auto voices = std::make_unique<FakeVoices>();
+    voices->available = false;
+    platform.voices = std::move(voices);
     return platform;
 }
 
