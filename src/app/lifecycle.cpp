@@ -11,6 +11,7 @@ void Kolvarenta::startUp()
     folderpath = platform.folder->path();
     if (!folderpath.endsWith(QLatin1Char('/')))
         folderpath += QLatin1Char('/');
+
     createVoiceObject();
 
     // The current colour starts as the swatch's design fill colour.
