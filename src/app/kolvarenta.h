@@ -141,7 +141,6 @@ protected:
     void mnulistoffClick();
 
     // ---- Speech (src/speech/).
-    // Start-up's step that creates the speech object; without one the read-aloud menu goes.
     void createVoiceObject();
     void channelGotFocus(const Channel &channel);
     void list1GotFocus();

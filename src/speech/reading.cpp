@@ -4,6 +4,7 @@
 
 #include <QMenu>
 
+// Start-up's step that creates the speech object. Without one the program runs silently.
 void Kolvarenta::createVoiceObject()
 {
     voiceobject = platform.voices->create(QStringLiteral("VbPCTK.Voice"));
