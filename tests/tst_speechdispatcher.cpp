@@ -50,6 +50,7 @@ public:
         const QString command = synthesis.isEmpty()
                 ? QStringLiteral("sleep 0.4; printf '%s%1' '$DATA' >> '%2'").arg(endMark, spoken)
                 : synthesis;
+        // One chunk per text, so that a text never reaches the file in pieces.
         write(QStringLiteral("modules/filewriter.conf"),
               QStringLiteral("GenericExecuteSynth \"%1\"\n"
                              "GenericMaxChunkLength 100000\n"
@@ -57,6 +58,8 @@ public:
                              "AddVoice \"ja\" \"MALE1\" \"plain\"\n"
                              "DefaultVoice \"plain\"\n")
                       .arg(command));
+        // The module opens an audio output when it starts, though it never plays anything: ALSA's
+        // null device opens without sound hardware.
         write(QStringLiteral("speechd.conf"),
               QStringLiteral("LogLevel 3\n"
                              "AudioOutputMethod \"alsa\"\n"
