@@ -1,6 +1,15 @@
 #include "platform/systemvoices.h"
 
-std::unique_ptr<Voice> SystemVoices::create(const QString &)
+#include "platform/speechdispatchervoice.h"
+
+SystemVoices::SystemVoices(QString speechSocket)
+    : speechSocket(std::move(speechSocket))
 {
-    return nullptr;
+}
+
+std::unique_ptr<Voice> SystemVoices::create(const QString &programmaticId)
+{
+    if (programmaticId != QLatin1String("VbPCTK.Voice"))
+        return nullptr;
+    return openSpeechDispatcherVoice(speechSocket);
 }

@@ -1,13 +1,31 @@
-// reading: everything the program says goes through here.
+// reading: everything the program says goes through here; and the creation of the speech object.
 
 #include "app/kolvarenta.h"
 
 #include <QMenu>
 
-void Kolvarenta::reading(QString) {}
-
+// Start-up's step that creates the speech object. Without one the program runs silently.
 void Kolvarenta::createVoiceObject()
 {
+    voiceobject = platform.voices->create(QStringLiteral("VbPCTK.Voice"));
+    if (voiceobject) {
+        voiceon = -1;
+        return;
+    }
+    // Silently without speech: the read-aloud menu leaves the menu bar and its items their keys.
+    // The colour update in it keeps F8, because the update has nothing to do with speech: a
+    // shortcut no longer fires from a hidden or disabled menu, so the item also goes onto the
+    // window, where it does.
     mnucolor->menuAction()->setVisible(false);
-    mnucolor->setEnabled(false);
+    mnucolor->menuAction()->setEnabled(false);
+    addAction(mnucolor->findChild<QAction *>(QStringLiteral("mnukoushin")));
+}
+
+void Kolvarenta::reading(QString svstring)
+{
+    const QString text = svstring;
+    if (voiceon != -1)
+        return;
+    voiceobject->Go(text);
+    voiceobject->BusyWait();
 }

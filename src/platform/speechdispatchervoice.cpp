@@ -1,0 +1,175 @@
+#include "platform/speechdispatchervoice.h"
+
+#include "platform/brokenpipeguard.h"
+#include "platform/finishedmessages.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <libspeechd.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// libspeechd's callbacks carry no pointer of ours, only the client id the server gave the
+// connection. This table leads from that id to the connection's FinishedMessages.
+class Routes
+{
+public:
+    void add(int clientId, FinishedMessages *messages)
+    {
+        const std::lock_guard lock(mutex);
+        routes.emplace_back(clientId, messages);
+    }
+
+    void remove(FinishedMessages *messages)
+    {
+        const std::lock_guard lock(mutex);
+        std::erase_if(routes, [&](const auto &route) { return route.second == messages; });
+    }
+
+    // Holding the lock while delivering lets remove() guarantee that no delivery is under way.
+    void deliver(int clientId, int messageId)
+    {
+        const std::lock_guard lock(mutex);
+        for (const auto &[id, messages] : routes) {
+            if (id == clientId)
+                messages->add(messageId);
+        }
+    }
+
+private:
+    std::mutex mutex;
+    std::vector<std::pair<int, FinishedMessages *>> routes;
+};
+
+Routes &routes()
+{
+    static Routes table;
+    return table;
+}
+
+// Runs on libspeechd's event thread: touches nothing but the routes.
+void messageFinished(size_t messageId, size_t clientId, SPDNotificationType)
+{
+    routes().deliver(int(clientId), int(messageId));
+}
+
+// "225-<id>" opens the server's reply to a queued message.
+int queuedMessageId(const char *reply)
+{
+    const QByteArray text(reply);
+    if (!text.startsWith("225-"))
+        return -1;
+    bool ok = false;
+    const int id = text.mid(4, text.indexOf('\r') - 4).toInt(&ok);
+    return ok ? id : -1;
+}
+
+class SpeechDispatcherVoice final : public Voice
+{
+public:
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId)
+        : connection(connection)
+    {
+        routes().add(clientId, &finished);
+    }
+
+    ~SpeechDispatcherVoice() override
+    {
+        routes().remove(&finished);
+        spd_close(connection);
+    }
+
+    SpeechDispatcherVoice(const SpeechDispatcherVoice &) = delete;
+    SpeechDispatcherVoice &operator=(const SpeechDispatcherVoice &) = delete;
+
+    void Go(const QString &text) override
+    {
+        const BrokenPipeGuard guard;
+        finished.clear();
+        message = text.isEmpty() ? sayEmpty()
+                                 : spd_say(connection, SPD_MESSAGE, text.toUtf8().constData());
+        bound = speechWaitBound(text.size());
+    }
+
+    void BusyWait() override
+    {
+        // A text that could not be sent will never report its end.
+        if (message < 0)
+            return;
+        finished.waitFor(message, bound);
+    }
+
+private:
+    // spd_say cannot send an empty text: it stops before the end-of-data line, the server goes on
+    // waiting for data, and the next command then waits forever for its reply. So the empty
+    // message is sent by hand, framed exactly as spd_say frames any other.
+    int sayEmpty()
+    {
+        if (spd_execute_command(connection, "SET SELF PRIORITY MESSAGE") != 0
+            || spd_execute_command(connection, "SPEAK") != 0)
+            return -1;
+        char *reply = spd_send_data(connection, "\r\n.\r\n", SPD_WAIT_REPLY);
+        const int id = queuedMessageId(reply);
+        std::free(reply);
+        return id;
+    }
+
+    SPDConnection *connection;
+    FinishedMessages finished;
+    int message = -1; // the id of the text Go sent last, -1 when it could not be sent
+    std::chrono::milliseconds bound {};
+};
+
+SPDConnection *connectTo(const QString &socketPath)
+{
+    char *error = nullptr;
+    SPDConnection *connection = nullptr;
+    if (socketPath.isEmpty()) {
+        connection = spd_open2("kolvarenta", "main", nullptr, SPD_MODE_THREADED, nullptr,
+                               /*autospawn*/ 1, &error);
+    } else {
+        QByteArray path = QFile::encodeName(socketPath);
+        SPDConnectionAddress address {};
+        address.method = SPD_METHOD_UNIX_SOCKET;
+        address.unix_socket_name = path.data();
+        connection = spd_open2("kolvarenta", "main", nullptr, SPD_MODE_THREADED, &address,
+                               /*autospawn*/ 0, &error);
+    }
+    std::free(error);
+    return connection;
+}
+
+} // namespace
+
+std::chrono::milliseconds speechWaitBound(qsizetype length)
+{
+    return speechWaitBase + speechWaitPerCharacter * length;
+}
+
+std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
+{
+    const BrokenPipeGuard guard;
+    SPDConnection *connection = connectTo(socketPath);
+    if (!connection)
+        return nullptr;
+
+    // The end and cancel reports are what BusyWait waits for. These are also the first answers
+    // from the server that are checked (spd_open2 ignores its reply), so a server that refuses
+    // them makes the creation fail.
+    connection->callback_end = messageFinished;
+    connection->callback_cancel = messageFinished;
+    const int clientId = spd_get_client_id(connection);
+    if (spd_set_notification_on(connection, SPD_END) != 0
+        || spd_set_notification_on(connection, SPD_CANCEL) != 0
+        || spd_set_language(connection, "ja") != 0 || clientId < 0) {
+        spd_close(connection);
+        return nullptr;
+    }
+    return std::make_unique<SpeechDispatcherVoice>(connection, clientId);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/voice.h"
+
+#include <QString>
+
+#include <chrono>
+#include <memory>
+
+// The speech object on Linux: a client of speech-dispatcher, the speech service that Linux screen
+// readers speak through. Texts are spoken in Japanese at message priority, so they queue behind
+// each other and behind other programs' messages instead of cutting anything off.
+
+// BusyWait waits for the server's report that the text has ended, but never longer than this base
+// plus a share per character. The bound only matters when no report comes (a stuck output module,
+// a lost connection); a slow voice that outlasts it costs nothing, because the next text then waits
+// its turn in the server's queue instead of interrupting.
+inline constexpr std::chrono::milliseconds speechWaitBase { 3000 };
+inline constexpr std::chrono::milliseconds speechWaitPerCharacter { 250 };
+
+// How long BusyWait waits for the end of a text of this many characters.
+std::chrono::milliseconds speechWaitBound(qsizetype length);
+
+// Connects to the user's speech-dispatcher, starting it when it is not running. With a socket
+// path, connects to the server listening there instead and never starts one. Null when no server
+// answers.
+std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath = QString());

@@ -1,0 +1,274 @@
+// The focus announcements and the eleven read-aloud commands: the exact texts, one reading each,
+// and silence everywhere else.
+
+#include "support/testwindow.h"
+
+#include "colour/channelbox.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+QStringList spokenOnce(const QString &text)
+{
+    return {QStringLiteral("Go:") + text, QStringLiteral("BusyWait")};
+}
+
+} // namespace
+
+class TestAnnouncements : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readAloudCommands_data();
+    void readAloudCommands();
+    void shapeIsCircleBeforeAnyShapeCommand();
+    void boxAnnouncesCaptionAndText_data();
+    void boxAnnouncesCaptionAndText();
+    void focusByTabMouseAndProgramIsAnnouncedEachTime();
+    void firstFocusWhenShownIsAnnounced();
+    void listAnnouncesTheSelectedEntry_data();
+    void listAnnouncesTheSelectedEntry();
+    void silentWhenVoiceonIsFalse();
+    void colourChangeListSelectionAndMessagesAreSilent();
+
+private:
+    // Started, shown and active, with a known palette state and nothing spoken yet.
+    static ProbedWindow &speakingWindow(TestRig &rig);
+    static void triggerEachReadAloudCommand(ProbedWindow &window);
+};
+
+ProbedWindow &TestAnnouncements::speakingWindow(TestRig &rig)
+{
+    auto &window = rig.start();
+    window.redstring = QStringLiteral("0a");
+    window.greenstring = QStringLiteral("1b");
+    window.bluestring = QStringLiteral("2c");
+    window.colorcode = QStringLiteral("0a1b2c");
+    window.backredstring = QStringLiteral("d4");
+    window.backgreenstring = QStringLiteral("e5");
+    window.backbluestring = QStringLiteral("f6");
+    window.shapename = QStringLiteral("楕円形");
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window))
+        qFatal("the window did not become active");
+    rig.voices->calls.clear();
+    return window;
+}
+
+void TestAnnouncements::triggerEachReadAloudCommand(ProbedWindow &window)
+{
+    const char *names[] = {"Mnured",       "Mnugreen",    "Mnublue",        "Mnuname",
+                           "mnuall",       "mnubackred",  "Mnubackgreen",   "Mnubackblue",
+                           "Mnubackname",  "mnubackall",  "mnukatachiyomi"};
+    for (const char *name : names)
+        window.findChild<QAction *>(QLatin1String(name))->trigger();
+}
+
+// Each command is run by its shortcut key pressed inside a channel box. The name column is both
+// colorname and backcolorname.
+void TestAnnouncements::readAloudCommands_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+
+    const QKeyCombination F1 = Qt::Key_F1, F2 = Qt::Key_F2, F3 = Qt::Key_F3, F4 = Qt::Key_F4,
+                          F5 = Qt::Key_F5;
+    const QKeyCombination ctrlF1 = Qt::CTRL | Qt::Key_F1, ctrlF2 = Qt::CTRL | Qt::Key_F2,
+                          ctrlF3 = Qt::CTRL | Qt::Key_F3, ctrlF4 = Qt::CTRL | Qt::Key_F4,
+                          ctrlF5 = Qt::CTRL | Qt::Key_F5;
+
+    QTest::newRow("Mnured: red text") << F1 << "あか\u3000" << "0a";
+    QTest::newRow("Mnugreen: green text") << F2 << "あか\u3000" << "1b";
+    QTest::newRow("Mnublue: blue text") << F3 << "あか\u3000" << "2c";
+
+    QTest::newRow("Mnuname: separator not spoken") << F4 << "あか\u3000" << "あか";
+    QTest::newRow("Mnuname: trims both blanks at both ends")
+            << F4 << " \u3000あか \u3000" << "あか";
+    QTest::newRow("Mnuname: star kept") << F4 << "*aqua\u3000" << "*aqua";
+    QTest::newRow("Mnuname: no name, empty text") << F4 << "" << "";
+
+    QTest::newRow("mnuall: name, its separator, code") << F5 << "あか\u3000" << "あか\u30000a1b2c";
+    QTest::newRow("mnuall: no name, code alone") << F5 << "" << "0a1b2c";
+    QTest::newRow("mnuall: neither trimmed nor star removed")
+            << F5 << " *aqua\u3000" << " *aqua\u30000a1b2c";
+
+    QTest::newRow("mnubackred: background red text") << ctrlF1 << "あか" << "d4";
+    QTest::newRow("Mnubackgreen: background green text") << ctrlF2 << "あか" << "e5";
+    QTest::newRow("Mnubackblue: background blue text") << ctrlF3 << "あか" << "f6";
+
+    QTest::newRow("Mnubackname: one star removed") << ctrlF4 << "*aqua" << "aqua";
+    QTest::newRow("Mnubackname: a lone star leaves nothing") << ctrlF4 << "*" << "";
+    QTest::newRow("Mnubackname: of two stars one stays") << ctrlF4 << "**aqua" << "*aqua";
+    QTest::newRow("Mnubackname: a star inside stays") << ctrlF4 << "a*b" << "a*b";
+    QTest::newRow("Mnubackname: not trimmed") << ctrlF4 << "\u3000あか " << "\u3000あか ";
+    QTest::newRow("Mnubackname: no name, empty text") << ctrlF4 << "" << "";
+
+    QTest::newRow("mnubackall: name, ASCII space, red green blue")
+            << ctrlF5 << "あか" << "あか d4e5f6";
+    QTest::newRow("mnubackall: no name, space and digits") << ctrlF5 << "" << " d4e5f6";
+    QTest::newRow("mnubackall: one star removed") << ctrlF5 << "**aqua" << "*aqua d4e5f6";
+
+    QTest::newRow("mnukatachiyomi: shape name")
+            << (Qt::SHIFT | Qt::CTRL | Qt::Key_F5) << "あか" << "楕円形";
+}
+
+void TestAnnouncements::readAloudCommands()
+{
+    QFETCH(QKeyCombination, key);
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    window.colorname = name;
+    window.backcolorname = name;
+
+    QTest::keyClick(window.text1, key.key(), key.keyboardModifiers());
+    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+}
+
+void TestAnnouncements::shapeIsCircleBeforeAnyShapeCommand()
+{
+    TestRig rig;
+    auto &window = rig.start();
+
+    window.findChild<QAction *>(QStringLiteral("mnukatachiyomi"))->trigger();
+    QCOMPARE(rig.voices->spoken(), QStringList({"円形"}));
+}
+
+void TestAnnouncements::boxAnnouncesCaptionAndText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("red box") << "text1" << "128" << "レッドの値の文字入力" + crlf + "128";
+    QTest::newRow("green box") << "text2" << "7" << "グリーンの値の文字入力" + crlf + "7";
+    QTest::newRow("blue box") << "text3" << "255" << "ブルーの値の文字入力" + crlf + "255";
+    QTest::newRow("empty box ends in CR LF") << "text1" << "" << "レッドの値の文字入力" + crlf;
+    QTest::newRow("invalid text as it stands") << "text2" << "9x" << "グリーンの値の文字入力" + crlf + "9x";
+    QTest::newRow("hexadecimal text") << "text3" << "fF" << "ブルーの値の文字入力" + crlf + "fF";
+}
+
+void TestAnnouncements::boxAnnouncesCaptionAndText()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, spoken);
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    auto *channelBox = window.findChild<ChannelBox *>(box);
+    channelBox->setText(text);
+    window.command2->setFocus();
+    rig.voices->calls.clear();
+
+    channelBox->setFocus();
+    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+}
+
+void TestAnnouncements::focusByTabMouseAndProgramIsAnnouncedEachTime()
+{
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    window.text1->setText(QStringLiteral("1"));
+    window.text2->setText(QStringLiteral("2"));
+    window.text3->setText(QStringLiteral("3"));
+    window.text1->setFocus();
+    rig.voices->calls.clear();
+
+    QTest::keyClick(window.text1, Qt::Key_Tab);
+    QTest::mouseClick(window.text3, Qt::LeftButton);
+    window.text1->setFocus();
+    QTest::keyClick(window.text1, Qt::Key_Tab);
+    QCOMPARE(rig.voices->spoken(),
+             QStringList({"グリーンの値の文字入力" + crlf + "2", "ブルーの値の文字入力" + crlf + "3",
+                          "レッドの値の文字入力" + crlf + "1", "グリーンの値の文字入力" + crlf + "2"}));
+    QCOMPARE(rig.voices->calls.count(QStringLiteral("BusyWait")), 4);
+}
+
+void TestAnnouncements::firstFocusWhenShownIsAnnounced()
+{
+    TestRig rig;
+    auto &window = rig.start();
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(rig.voices->calls, spokenOnce("レッドの値の文字入力" + crlf + window.text1->text()));
+}
+
+void TestAnnouncements::listAnnouncesTheSelectedEntry_data()
+{
+    QTest::addColumn<int>("selected"); // -1: none
+    QTest::addColumn<int>("current");  // -1: none
+    QTest::addColumn<QString>("spoken");
+
+    const QString caption = "色見本リストの選択" + crlf;
+    QTest::newRow("no selection: nothing after the line break") << -1 << -1 << caption;
+    QTest::newRow("selected entry") << 1 << 1 << caption + "2\u3000*aqua";
+    QTest::newRow("selected, not current") << 1 << 0 << caption + "2\u3000*aqua";
+    QTest::newRow("current but not selected") << -1 << 0 << caption;
+    QTest::newRow("entry with an empty name") << 2 << 2 << caption + "3\u3000";
+}
+
+void TestAnnouncements::listAnnouncesTheSelectedEntry()
+{
+    QFETCH(int, selected);
+    QFETCH(int, current);
+    QFETCH(QString, spoken);
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    window.list1->clear();
+    window.list1->addItems({"1\u3000あか", "2\u3000*aqua", "3\u3000"});
+    if (current >= 0)
+        window.list1->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+    window.list1->clearSelection();
+    if (selected >= 0)
+        window.list1->item(selected)->setSelected(true);
+    window.command2->setFocus();
+    rig.voices->calls.clear();
+
+    window.list1->setFocus();
+    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+}
+
+void TestAnnouncements::silentWhenVoiceonIsFalse()
+{
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    window.voiceon = 0;
+
+    triggerEachReadAloudCommand(window);
+    window.text2->setFocus();
+    window.text3->setFocus();
+    window.list1->setFocus();
+    window.text1->setFocus();
+    QVERIFY(rig.voices->calls.isEmpty());
+}
+
+void TestAnnouncements::colourChangeListSelectionAndMessagesAreSilent()
+{
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    auto *update = window.findChild<QAction *>(QStringLiteral("mnukoushin"));
+    window.list1->clear();
+    window.list1->addItems({"1\u3000あか", "2\u3000あお"});
+    window.list1->setFocus();
+    rig.voices->calls.clear();
+
+    window.list1->setCurrentRow(1);
+    window.text1->setText(QStringLiteral("12"));
+    update->trigger(); // a valid colour is committed
+    window.text1->setText(QStringLiteral("300"));
+    update->trigger(); // an invalid one is reported in a message box
+    QVERIFY(rig.voices->calls.isEmpty());
+}
+
+QTEST_MAIN(TestAnnouncements)
+#include "tst_announcements.moc"
