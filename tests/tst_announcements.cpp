@@ -37,6 +37,8 @@ private slots:
     void listAnnouncesTheSelectedEntry();
     void silentWhenVoiceonIsFalse();
     void colourChangeListSelectionAndMessagesAreSilent();
+    void focusBackFromAMenuIsNoNewFocus_data();
+    void focusBackFromAMenuIsNoNewFocus();
 
 private:
     // Started, shown and active, with a known palette state and nothing spoken yet.
@@ -267,7 +269,34 @@ void TestAnnouncements::colourChangeListSelectionAndMessagesAreSilent()
     update->trigger(); // a valid colour is committed
     window.text1->setText(QStringLiteral("300"));
     update->trigger(); // an invalid one is reported in a message box
+    QCOMPARE(rig.messages->texts(), QStringList{QStringLiteral("redの値を255以下にして下さい")});
     QVERIFY(rig.voices->calls.isEmpty());
+}
+
+void TestAnnouncements::focusBackFromAMenuIsNoNewFocus_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("announced");
+    QTest::newRow("popup closed") << int(Qt::PopupFocusReason) << false;
+    QTest::newRow("menu bar left") << int(Qt::MenuBarFocusReason) << false;
+    QTest::newRow("window activated") << int(Qt::ActiveWindowFocusReason) << true;
+    QTest::newRow("tab") << int(Qt::TabFocusReason) << true;
+    QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+}
+
+void TestAnnouncements::focusBackFromAMenuIsNoNewFocus()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, announced);
+    TestRig rig;
+    auto &window = speakingWindow(rig);
+    const QList<QWidget *> controls = {window.text2, window.list1};
+    for (QWidget *control : controls) {
+        rig.voices->calls.clear();
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::FocusReason(reason));
+        QApplication::sendEvent(control, &focusIn);
+        QCOMPARE(rig.voices->spoken().size(), announced ? 1 : 0);
+    }
 }
 
 QTEST_MAIN(TestAnnouncements)

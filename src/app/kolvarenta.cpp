@@ -41,10 +41,22 @@ void Kolvarenta::wireEvents()
     connect(command2, &QPushButton::clicked, this, &Kolvarenta::command2Click);
 }
 
+namespace {
+
+bool isReturnFromMenu(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
 bool Kolvarenta::eventFilter(QObject *watched, QEvent *event)
 {
     const bool keyDown = event->type() == QEvent::KeyPress;
-    const bool focusIn = event->type() == QEvent::FocusIn;
+    // The focus coming back from a menu never left the control in the user's eyes: it is no
+    // new focus, and announcing it would talk over the command just chosen.
+    const bool focusIn = event->type() == QEvent::FocusIn
+                         && !isReturnFromMenu(static_cast<QFocusEvent *>(event)->reason());
     if (!keyDown && !focusIn)
         return QMainWindow::eventFilter(watched, event);
 
