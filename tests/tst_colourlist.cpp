@@ -43,6 +43,7 @@ private slots:
     void edgesApplyNothing();
     void emptyListKeysDoNothing();
     void typedCharacterSelectsAnItem();
+    void mouseClickAppliesTheEntry();
     void selectingAppliesTheEntry_data();
     void selectingAppliesTheEntry();
     void laterDuplicateShowsEarlierName();
@@ -161,6 +162,20 @@ void TestColourList::typedCharacterSelectsAnItem()
     QTest::keyClicks(w.list1, "1");
     QCOMPARE(selectedRow(w), 9); // "10　c10", the next item starting with 1
     QCOMPARE(w.redvalue, qint16(10));
+}
+
+void TestColourList::mouseClickAppliesTheEntry()
+{
+    TestRig rig;
+    rig.writeTable(numberedTable(5));
+    auto &w = rig.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect itemArea = w.list1->visualItemRect(w.list1->item(3));
+    QTest::mouseClick(w.list1->viewport(), Qt::LeftButton, {}, itemArea.center());
+    QCOMPARE(selectedRow(w), 3);
+    QCOMPARE(w.redvalue, qint16(4));
+    QCOMPARE(w.label4->text(), QStringLiteral("c4\u300004ff00"));
 }
 
 void TestColourList::selectingAppliesTheEntry_data()
