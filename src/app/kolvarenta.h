@@ -7,6 +7,7 @@
 //   src/app/layout.cpp           the fourteen controls, their places and tab order
 //   src/app/menus.cpp            the menu tree, built from one table
 //   src/app/lifecycle.cpp        start-up, shut-down, the settings files, update and exit commands
+//                                (the file formats themselves: src/app/settingsfiles.h)
 //   src/colour/channelentry.cpp  colorhenkan (validation and commit) and key stepping
 //   src/colour/inputmode.cpp     juurokushinchange and juurokushinshori (decimal/hexadecimal)
 //   src/names/namelookup.cpp     table loading, mojiname, colormatch, backcolormatch
@@ -14,6 +15,9 @@
 //   src/speech/reading.cpp       reading, the one door to the speech object
 //   src/speech/announcements.cpp focus announcements and the eleven read-aloud commands
 //   src/commands/*.cpp           clipboard, swatch shape, manual, version and web page
+// Rules without widgets sit beside them as plain functions: src/colour/numberreading.h (how a
+// box's text reads as a number), src/names/colourtable.h (the table file), src/names/textrules.h.
+// src/platform/ holds the seams to the operating system, which the constructor receives.
 //
 // How a key press in a channel box reaches the swatch: eventFilter() sees the key-down of
 // text1..3, maps it to a key code and shift mask and calls channelKeyDown() with that box's row
