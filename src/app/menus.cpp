@@ -1,6 +1,7 @@
 // The menu bar, built from one table: every item with its caption, shortcut and handler.
 
 #include "app/kolvarenta.h"
+#include "commands/shapes.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -54,9 +55,6 @@ void Kolvarenta::createMenus()
         {1, "mnupage", "作者のページへジャンプ", none, &K::mnupageClick},
     };
 
-    // The six shape items form one family that shares a handler taking the item's index.
-    const char *shapeCaptions[] = {"長方形(&a)", "正方形(&b)", "楕円形(&c)",
-                                   "円形(&d)", "丸みのある長方形(&e)", "丸みのある正方形(&f)"};
 
     QMenu *menu = nullptr;
     for (const MenuItem &item : items) {
@@ -75,8 +73,12 @@ void Kolvarenta::createMenus()
             QMenu *submenu = menu->addMenu(caption);
             submenu->setObjectName(QLatin1String(item.name));
             submenu->menuAction()->setObjectName(QLatin1String(item.name));
+            // The six shape items form one family sharing a handler that takes the item's
+            // index; each is captioned with its shape's name and the access keys a to f.
             for (int index = 1; index <= 6; ++index) {
-                QAction *action = submenu->addAction(QString::fromUtf8(shapeCaptions[index - 1]));
+                const QChar accessKey = QLatin1Char(char('a' + index - 1));
+                QAction *action = submenu->addAction(
+                    QStringLiteral("%1(&%2)").arg(*shapeName(index - 1), accessKey));
                 action->setObjectName(QStringLiteral("mnushape%1").arg(index));
                 connect(action, &QAction::triggered, this, [this, index] { mnushapeClick(index); });
             }
