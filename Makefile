@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
-	speech-dispatcher python3
+	liblcms2-dev speech-dispatcher python3
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 

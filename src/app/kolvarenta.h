@@ -13,10 +13,12 @@
 //   src/names/namelookup.cpp     table loading, mojiname, colormatch, backcolormatch
 //   src/names/colourlist.cpp     list1: listselectchange, colorshori, list keys, list on/off
 //   src/speech/reading.cpp       reading, the one door to the speech object
-//   src/speech/announcements.cpp focus announcements and the eleven read-aloud commands
+//   src/speech/announcements.cpp focus announcements and the read-aloud commands
 //   src/commands/*.cpp           clipboard, swatch shape, manual, version and web page
 // Rules without widgets sit beside them as plain functions: src/colour/numberreading.h (how a
-// box's text reads as a number), src/names/colourtable.h (the table file), src/names/textrules.h.
+// box's text reads as a number), src/names/colourtable.h (the table file), src/names/textrules.h,
+// src/names/nearestname.h, src/colour/colourdescription.h and src/colour/contrast.h (what the
+// near-name, description and contrast commands say).
 // src/platform/ holds the seams to the operating system, which the constructor receives.
 //
 // How a key press in a channel box reaches the swatch: eventFilter() sees the key-down of
@@ -162,6 +164,9 @@ protected:
     void MnubacknameClick();
     void mnubackallClick();
     void mnukatachiyomiClick();
+    void mnunearnameClick();
+    void mnusetsumeiClick();
+    void mnucontrastClick();
 
     // ---- Commands (src/commands/).
     void mnucodeclipClick();

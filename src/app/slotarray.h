@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <span>
 
 // A fixed array whose slots are numbered from 1, as the palette state counts them.
 template<typename T, int N>
@@ -20,6 +21,13 @@ public:
     {
         Q_ASSERT(slot >= 1 && slot <= N);
         return items[slot - 1];
+    }
+
+    // Slots 1 to count, as a span starting at slot 1.
+    std::span<const T> first(int count) const
+    {
+        Q_ASSERT(count >= 0 && count <= N);
+        return std::span<const T>(items).first(std::size_t(count));
     }
 
 private:

@@ -31,3 +31,16 @@ int leadingHexValue(QStringView text)
     }
     return value;
 }
+
+std::optional<QRgb> colourOfCode(const QString &code)
+{
+    if (code.size() != 6)
+        return std::nullopt;
+    for (const QChar c : code) {
+        if (hexDigitValue(c) < 0)
+            return std::nullopt;
+    }
+    const QStringView digits(code);
+    return qRgb(leadingHexValue(digits.mid(0, 2)), leadingHexValue(digits.mid(2, 2)),
+                leadingHexValue(digits.mid(4, 2)));
+}

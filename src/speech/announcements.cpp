@@ -1,9 +1,13 @@
-// What the program says: the focus announcements and the eleven read-aloud commands. Each builds
-// one text from the palette state and the controls and speaks it with one call of reading.
+// What the program says: the focus announcements and the read-aloud commands. Each builds one
+// text from the palette state and the controls and speaks it with one call of reading.
 
 #include "app/kolvarenta.h"
 
 #include "colour/channelbox.h"
+#include "colour/colourdescription.h"
+#include "colour/contrast.h"
+#include "names/colourcode.h"
+#include "names/nearestname.h"
 #include "names/textrules.h"
 
 #include <QLabel>
@@ -17,6 +21,14 @@ const QString lineBreak = QStringLiteral("\r\n");
 QString focusAnnouncement(const QLabel *caption, const QString &purpose, const QString &content)
 {
     return caption->text() + purpose + lineBreak + content;
+}
+
+// The current colour: the one colorcode names, which the swatch and label4 show.
+QRgb currentColour(const QString &colorcode)
+{
+    const std::optional<QRgb> colour = colourOfCode(colorcode);
+    Q_ASSERT(colour); // mojiname always builds six hexadecimal digits
+    return colour.value_or(qRgb(0, 0, 0));
 }
 
 } // namespace
@@ -92,4 +104,24 @@ void Kolvarenta::mnubackallClick()
 void Kolvarenta::mnukatachiyomiClick()
 {
     reading(shapename);
+}
+
+// Of the table's named colours, the one nearest the current colour by CIEDE2000.
+void Kolvarenta::mnunearnameClick()
+{
+    const auto nearest = nearestNamedColour(currentColour(colorcode), tablenames.first(tablecount),
+                                            tablecodes.first(tablecount));
+    reading(nearest ? nearestNameAnnouncement(tablenames[nearest->entry], nearest->difference)
+                    : noNamedColourAnnouncement());
+}
+
+void Kolvarenta::mnusetsumeiClick()
+{
+    reading(describeColour(currentColour(colorcode)));
+}
+
+// Against the colour the window is painted with, which backcolor.dat gave at start-up.
+void Kolvarenta::mnucontrastClick()
+{
+    reading(contrastAnnouncement(contrastRatio(currentColour(colorcode), backgroundColour().rgb())));
 }
