@@ -1,5 +1,5 @@
-// The focus announcements and the eleven read-aloud commands: the exact texts, one reading each,
-// and silence everywhere else.
+// The focus announcements and the read-aloud commands: the exact texts, one reading each, and
+// silence everywhere else. The near-name, description and contrast commands: tst_colourcommands.
 
 #include "support/testwindow.h"
 
@@ -68,7 +68,8 @@ void TestAnnouncements::triggerEachReadAloudCommand(ProbedWindow &window)
 {
     const char *names[] = {"Mnured",       "Mnugreen",    "Mnublue",        "Mnuname",
                            "mnuall",       "mnubackred",  "Mnubackgreen",   "Mnubackblue",
-                           "Mnubackname",  "mnubackall",  "mnukatachiyomi"};
+                           "Mnubackname",  "mnubackall",  "mnukatachiyomi", "mnunearname",
+                           "mnusetsumei",  "mnucontrast"};
     for (const char *name : names)
         window.findChild<QAction *>(QLatin1String(name))->trigger();
 }

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSet>
 #include <QTest>
 
 class TestWindow : public QObject
@@ -28,6 +29,7 @@ private slots:
     void menuItems_data();
     void menuItems();
     void menuTree();
+    void accessKeysAreUniqueWithinEachMenu();
     void shortcutsWorkInsideBoxesAndList_data();
     void shortcutsWorkInsideBoxesAndList();
     void swatchStartsAsGreenCircle();
@@ -140,6 +142,12 @@ void TestWindow::menuItems_data()
                                 << QKeySequence(Qt::CTRL | Qt::Key_F5);
     QTest::newRow("mnukatachiyomi") << "mnukatachiyomi" << "形読み"
                                     << QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F5);
+    QTest::newRow("mnunearname") << "mnunearname" << "近い色名読み(&s)"
+                                 << QKeySequence(Qt::SHIFT | Qt::Key_F4);
+    QTest::newRow("mnusetsumei") << "mnusetsumei" << "色の説明読み(&t)"
+                                 << QKeySequence(Qt::SHIFT | Qt::Key_F5);
+    QTest::newRow("mnucontrast") << "mnucontrast" << "コントラスト比読み(&u)"
+                                 << QKeySequence(Qt::CTRL | Qt::Key_F6);
     QTest::newRow("mnukoushin") << "mnukoushin" << "色更新(&k)" << QKeySequence(Qt::Key_F8);
     QTest::newRow("mnuexit") << "mnuexit" << "終了(&x)" << none;
     QTest::newRow("mnucodeclip") << "mnucodeclip" << "コード文字をクリップボードにコピー(&c)"
@@ -197,7 +205,8 @@ void TestWindow::menuTree()
     QCOMPARE(namesIn("mnucolor"),
              (QStringList{"Mnured", "Mnugreen", "Mnublue", "Mnuname", "mnuall", "mnubackred",
                           "Mnubackgreen", "Mnubackblue", "Mnubackname", "mnubackall",
-                          "mnukatachiyomi", "mnukoushin", "mnuexit"}));
+                          "mnukatachiyomi", "mnunearname", "mnusetsumei", "mnucontrast",
+                          "mnukoushin", "mnuexit"}));
     QCOMPARE(namesIn("mnuclip"),
              (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip"}));
     QVERIFY(w.findChild<QAction *>("mnuclipLine1")->isSeparator());
@@ -206,6 +215,21 @@ void TestWindow::menuTree()
     QCOMPARE(namesIn("mnukatachi"), (QStringList{"mnushape1", "mnushape2", "mnushape3",
                                                   "mnushape4", "mnushape5", "mnushape6"}));
     QCOMPARE(namesIn("mnuother"), (QStringList{"mnuhelpopen", "mnuver", "mnupage"}));
+}
+
+void TestWindow::accessKeysAreUniqueWithinEachMenu()
+{
+    TestRig rig;
+    auto &w = rig.create();
+    for (const QMenu *menu : w.findChildren<QMenu *>()) {
+        QStringList keys;
+        for (const QAction *action : menu->actions()) {
+            const qsizetype marker = action->text().indexOf(QLatin1Char('&'));
+            if (marker >= 0)
+                keys << action->text().mid(marker + 1, 1).toLower();
+        }
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    }
 }
 
 void TestWindow::shortcutsWorkInsideBoxesAndList_data()
@@ -219,6 +243,12 @@ void TestWindow::shortcutsWorkInsideBoxesAndList_data()
                                       << QKeyCombination(Qt::CTRL, Qt::Key_F5);
     QTest::newRow("Shift+Ctrl+F5 in text3")
         << "text3" << "mnukatachiyomi" << QKeyCombination(Qt::SHIFT | Qt::CTRL, Qt::Key_F5);
+    QTest::newRow("Shift+F4 in text1") << "text1" << "mnunearname"
+                                       << QKeyCombination(Qt::SHIFT, Qt::Key_F4);
+    QTest::newRow("Shift+F5 in list1") << "list1" << "mnusetsumei"
+                                       << QKeyCombination(Qt::SHIFT, Qt::Key_F5);
+    QTest::newRow("Ctrl+F6 in text3") << "text3" << "mnucontrast"
+                                      << QKeyCombination(Qt::CTRL, Qt::Key_F6);
     QTest::newRow("F6 in list1") << "list1" << "mnucodeclip" << QKeyCombination(Qt::Key_F6);
     QTest::newRow("Ctrl+F9 in list1") << "list1" << "mnulistoff"
                                       << QKeyCombination(Qt::CTRL, Qt::Key_F9);
