@@ -8,7 +8,7 @@
 // the constraint that well-known screen colours read as people call them: ff0000 あざやかな赤,
 // 0000ff あざやかな青, 808080 中位の灰色, navy a very dark blue, pink a pale red. About seven
 // in ten of those JIS colours come out as JIS names them; where the two wishes disagree the
-// screen colours won (see the hue table), and the rest miss by one neighbouring tone.
+// screen colours won (see the hue table); the rest mostly miss by one neighbouring tone.
 //
 // The three steps:
 // 1. Near-neutral: C* below neutralChroma reads as white, grey or black by L*, with a hue
@@ -16,8 +16,9 @@
 // 2. Very dark: L* below veryDarkLightness reads ごく暗い and the basic hue; at that depth the
 //    eye tells the hue but hardly its lean, so no hue modifier.
 // 3. Otherwise a tone from a grid: columns by chroma relative to the chroma of a typical vivid
-//    surface colour of that hue, rows by lightness relative to that colour's lightness (half
-//    way to mid-grey, since a yellow is light and a blue dark even at their strongest).
+//    surface colour of that hue, rows by lightness relative to a reference that lies between
+//    mid-grey and that colour's lightness (a yellow is light and a blue dark even at their
+//    strongest, so a middle-lightness yellow already looks darkened).
 
 #include "colour/colourdescription.h"
 
@@ -40,6 +41,8 @@ struct NeutralName
     double minimumLightness;
     const char *name;
 };
+// L* is about ten times the Munsell value: 銀鼠 (N6.5) is 明るい灰色, 鼠色 (N5.5) 中位の灰色,
+// 墨 (N2) already 黒.
 constexpr NeutralName neutralNames[] = {
     {92, "白"}, {62, "明るい灰色"}, {42, "中位の灰色"}, {23, "暗い灰色"}, {0, "黒"},
 };
@@ -61,8 +64,8 @@ constexpr Tint tints[] = {
 //
 // Two boundaries are set by screen colours against JIS: sRGB red (40.9) must read 赤 though
 // JIS calls 朱色 (31) 黄みの赤, and sRGB blue (301.4) must read 青 though JIS calls 群青色
-// (287) 紫みの青 and 菫色 (301) 青紫. A darker or lighter shade of a screen primary keeps its
-// hue angle, so fixed angles keep the hue name steady while a channel steps towards black.
+// (287) 紫みの青 and 菫色 (301) 青紫. A darker shade of a colour (all channels scaled down)
+// keeps its hue angle, so fixed angles keep the hue name steady from 0000ff down to navy.
 struct HueSector
 {
     double fromAngle;
@@ -96,8 +99,9 @@ constexpr HueSector hueSectors[] = {
 
 constexpr double veryDarkLightness = 23;
 
-// A typical vivid surface colour at each of the ten Munsell principal hues, as CIELAB chroma
-// and lightness, read off the JIS customary colours of those hues (Munsell chroma 10 to 14).
+// A typical vivid surface colour at each of the ten Munsell principal hues, and at 1R where red
+// meets red-purple, as CIELAB chroma and lightness, read off the JIS customary colours of those
+// hues (Munsell chroma 10 to 14).
 // Values between two hues are interpolated along the hue angle.
 struct VividColour
 {
@@ -113,7 +117,8 @@ constexpr VividColour vividColours[] = {
 // How far the lightness scale follows the vivid colour's lightness away from mid-grey.
 constexpr double lightnessFollowsHue = 0.4;
 
-// Row edges: lightness above the hue's reference lightness.
+// Row edges: lightness above the hue's reference lightness,
+// 50 + lightnessFollowsHue * (vivid colour's lightness - 50).
 constexpr std::array<double, 3> lightnessEdges = {20, 8, -10};
 // Column edges: chroma as a share of the vivid colour's chroma.
 constexpr std::array<double, 5> chromaEdges = {0.32, 0.65, 0.84, 1.05, 1.6};
