@@ -14,11 +14,6 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-QStringList spokenOnce(const QString &text)
-{
-    return {QStringLiteral("Go:") + text, QStringLiteral("BusyWait")};
-}
-
 } // namespace
 
 class TestAnnouncements : public QObject
@@ -134,7 +129,7 @@ void TestAnnouncements::readAloudCommands()
     window.backcolorname = name;
 
     QTest::keyClick(window.text1, key.key(), key.keyboardModifiers());
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 void TestAnnouncements::shapeIsCircleBeforeAnyShapeCommand()
@@ -173,7 +168,7 @@ void TestAnnouncements::boxAnnouncesCaptionAndText()
     rig.voices->calls.clear();
 
     channelBox->setFocus();
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 void TestAnnouncements::focusByTabMouseAndProgramIsAnnouncedEachTime()
@@ -203,7 +198,7 @@ void TestAnnouncements::firstFocusWhenShownIsAnnounced()
 
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(rig.voices->calls, spokenOnce("レッドの値の文字入力" + crlf + window.text1->text()));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce("レッドの値の文字入力" + crlf + window.text1->text()));
 }
 
 void TestAnnouncements::listAnnouncesTheSelectedEntry_data()
@@ -238,7 +233,7 @@ void TestAnnouncements::listAnnouncesTheSelectedEntry()
     rig.voices->calls.clear();
 
     window.list1->setFocus();
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 void TestAnnouncements::silentWhenVoiceonIsFalse()

@@ -24,15 +24,12 @@ const QKeyCombination nearNameKey(Qt::SHIFT, Qt::Key_F4);
 const QKeyCombination descriptionKey(Qt::SHIFT, Qt::Key_F5);
 const QKeyCombination contrastKey(Qt::CTRL, Qt::Key_F6);
 
-QStringList spokenOnce(const QString &text)
-{
-    return {QStringLiteral("Go:") + text, QStringLiteral("BusyWait")};
-}
-
 // Started, shown and active with the focus in the red box, nothing spoken yet.
-ProbedWindow &shownWindow(TestRig &rig)
+ProbedWindow &shownWindow(TestRig &rig, bool withSpeech = true)
 {
-    auto &window = rig.start();
+    auto &window = rig.create();
+    rig.voices->available = withSpeech;
+    window.startUp();
     window.show();
     if (!QTest::qWaitForWindowActive(&window))
         qFatal("the window did not become active");
@@ -99,7 +96,7 @@ void TestColourCommands::nearName()
     rig.voices->calls.clear();
 
     press(nearNameKey);
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 void TestColourCommands::nearNameWithoutNamedColours_data()
@@ -117,7 +114,7 @@ void TestColourCommands::nearNameWithoutNamedColours()
     shownWindow(rig);
 
     press(nearNameKey);
-    QCOMPARE(rig.voices->calls, spokenOnce(QStringLiteral("名前のある色がありません")));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(QStringLiteral("名前のある色がありません")));
 }
 
 void TestColourCommands::description_data()
@@ -141,7 +138,7 @@ void TestColourCommands::description()
     rig.voices->calls.clear();
 
     press(descriptionKey);
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 // Text typed but not yet committed is not the current colour; the swatch's colour is.
@@ -192,7 +189,7 @@ void TestColourCommands::contrastWithTheBackground()
     rig.voices->calls.clear();
 
     press(contrastKey);
-    QCOMPARE(rig.voices->calls, spokenOnce(spoken));
+    QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
 void TestColourCommands::commandsChangeNothing()
@@ -230,12 +227,7 @@ void TestColourCommands::silentWithoutSpeech()
 {
     TestRig rig;
     rig.writeTable(table);
-    auto &window = rig.create();
-    rig.voices->available = false;
-    window.startUp();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.text1->setFocus();
+    auto &window = shownWindow(rig, false);
 
     press(nearNameKey);
     press(descriptionKey);

@@ -67,6 +67,11 @@ public:
     bool available = true;
     QStringList requested;
     QStringList calls;
+    // The calls of one reading of the text: Go, then BusyWait.
+    static QStringList spokenOnce(const QString &text)
+    {
+        return {QStringLiteral("Go:") + text, QStringLiteral("BusyWait")};
+    }
     // The texts given to Go, in order.
     QStringList spoken() const
     {
