@@ -36,6 +36,10 @@ class TestColourTable : public QObject
 private slots:
     void lineRules_data();
     void lineRules();
+    void lineEndsReadAlike_data();
+    void lineEndsReadAlike();
+    void decoding_data();
+    void decoding();
     void stopsAtFiveHundredEntries();
     void longLineWithLateComma();
     void undecodableBytesBecomeReplacementCharacters();
@@ -68,9 +72,9 @@ void TestColourTable::lineRules_data()
     QTest::newRow("a lone CR ends a line")
         << QStringLiteral("a,000001\rb,000002") << QStringList{"a", "b"}
         << QStringList{"000001", "000002"};
-    QTest::newRow("a lone LF stays inside the line")
-        << QStringLiteral("a,000001\nb,000002\r\n") << QStringList{"a"}
-        << QStringList{"000001\nb,000002"};
+    QTest::newRow("a lone LF ends a line")
+        << QStringLiteral("a,000001\nb,000002\r\n") << QStringList{"a", "b"}
+        << QStringList{"000001", "000002"};
     QTest::newRow("the last line without terminator counts")
         << QStringLiteral("a,000001\r\nb,000002") << QStringList{"a", "b"}
         << QStringList{"000001", "000002"};
@@ -102,6 +106,61 @@ void TestColourTable::lineRules()
     }
     QCOMPARE(gotNames, names);
     QCOMPARE(gotCodes, codes);
+}
+
+// Tables and backcolor.dat saved by any editor read the same; the program writes CR LF.
+void TestColourTable::lineEndsReadAlike_data()
+{
+    QTest::addColumn<QString>("lineEnd");
+    QTest::newRow("LF, as Linux editors save") << QStringLiteral("\n");
+    QTest::newRow("CR LF, as Windows editors save") << QStringLiteral("\r\n");
+    QTest::newRow("CR alone") << QStringLiteral("\r");
+}
+
+void TestColourTable::lineEndsReadAlike()
+{
+    QFETCH(QString, lineEnd);
+    TestRig rig;
+    rig.writeTable(QStringList{"赤,ff0000", "note", "緑,00FF00", ""}.join(lineEnd));
+    rig.writeFile(QStringLiteral("backcolor.dat"), "0000FF" + lineEnd.toLatin1());
+    auto &w = rig.start();
+    QCOMPARE(w.tablecount, qint16(2));
+    QCOMPARE(w.tablenames[1], QStringLiteral("赤"));
+    QCOMPARE(w.tablecodes[1], QStringLiteral("ff0000"));
+    QCOMPARE(w.tablenames[2], QStringLiteral("緑"));
+    QCOMPARE(w.tablecodes[2], QStringLiteral("00ff00"));
+    QCOMPARE(w.backcolorcode, QStringLiteral("0000FF"));
+    QCOMPARE(w.backredstring, QStringLiteral("FF"));
+    QCOMPARE(w.backcolorname, QStringLiteral("赤"));
+    w.close();
+    QCOMPARE(rig.readFile(QStringLiteral("backcolor.dat")), QByteArray("0000FF\r\n"));
+}
+
+void TestColourTable::decoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    // Qt's decoder gives these three one another's characters.
+    QTest::newRow("control bytes 1A, 1C and 7F are themselves")
+        << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f");
+    QByteArray ascii;
+    for (int b = 0; b < 0x80; ++b)
+        ascii += char(b);
+    QTest::newRow("every byte below 80 is itself") << ascii << QString::fromLatin1(ascii);
+    QTest::newRow("half-width katakana and a double-byte character")
+        << QByteArray("\xb1\xdf\x82\xa0") << QStringLiteral("ｱﾟあ");
+    QTest::newRow("a lead byte before a byte that cannot follow it")
+        << QByteArray("\x82" "0\x1a") << QStringLiteral("\uFFFD0\x1a");
+    QTest::newRow("a pair without a character is one replacement character")
+        << QByteArray("\x85\x40") << QStringLiteral("\uFFFD");
+}
+
+void TestColourTable::decoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(decodeCodePage932(bytes), text);
 }
 
 void TestColourTable::stopsAtFiveHundredEntries()

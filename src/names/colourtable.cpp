@@ -5,6 +5,9 @@
 #include <QIODevice>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 bool isLeadByte(uchar b)
@@ -17,42 +20,109 @@ bool isTrailByte(uchar b)
     return (b >= 0x40 && b <= 0x7e) || (b >= 0x80 && b <= 0xfc);
 }
 
-// Decodes character by character, so that one bad byte costs one character, not the line.
-QString decodeUnitByUnit(const QByteArray &bytes)
+// Index of a lead byte among the 60 lead bytes.
+int leadIndex(uchar lead)
 {
-    QString text;
-    text.reserve(bytes.size());
-    qsizetype i = 0;
-    while (i < bytes.size()) {
-        const bool pair = isLeadByte(uchar(bytes.at(i))) && i + 1 < bytes.size()
-                          && isTrailByte(uchar(bytes.at(i + 1)));
-        const qsizetype width = pair ? 2 : 1;
-        // A fresh decoder each time: once it has failed, a decoder cannot be reset for reuse.
-        QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
-        const QString unit = decoder(bytes.mid(i, width));
-        if (decoder.hasError() || unit.isEmpty())
-            text += QChar::ReplacementCharacter;
-        else
-            text += unit;
-        i += width;
-    }
-    return text;
+    return lead <= 0x9f ? lead - 0x81 : lead - 0xe0 + (0x9f - 0x81 + 1);
 }
+
+constexpr int leadByteCount = (0x9f - 0x81 + 1) + (0xfc - 0xe0 + 1);
+
+// Code page 932 as tables, filled once from Qt's decoder, so that decoding is one look-up a
+// character however damaged the bytes are. Qt's decoder (ICU) gives the bytes 1A, 1C and 7F one
+// another's characters; Windows, and these tables, give every byte below 80 itself.
+class CodePage932
+{
+public:
+    CodePage932()
+    {
+        for (int b = 0; b < 0x100; ++b)
+            singles[b] = b < 0x80 ? char16_t(b) : char16_t(QChar::ReplacementCharacter);
+        QByteArray bytes;
+        for (int b = 0x80; b < 0x100; ++b) {
+            if (!isLeadByte(uchar(b)))
+                bytes += char(b);
+        }
+        decodeEach(bytes, 1, [this](const QByteArray &piece, char16_t c) {
+            singles[uchar(piece[0])] = c;
+        });
+
+        bytes.clear();
+        for (int lead = 0x81; lead <= 0xfc; ++lead) {
+            for (int trail = 0x40; trail <= 0xfc && isLeadByte(uchar(lead)); ++trail) {
+                if (isTrailByte(uchar(trail))) {
+                    bytes += char(lead);
+                    bytes += char(trail);
+                }
+            }
+        }
+        decodeEach(bytes, 2, [this](const QByteArray &piece, char16_t c) {
+            pairs[leadIndex(uchar(piece[0]))][uchar(piece[1])] = c;
+        });
+    }
+
+    char16_t single(uchar b) const { return singles[b]; }
+    char16_t pair(uchar lead, uchar trail) const { return pairs[leadIndex(lead)][trail]; }
+
+private:
+    // Decodes the pieces of `width` bytes in one call, each followed by a line feed, which
+    // starts afresh after any fault; a piece that gives anything but one character is
+    // undecodable.
+    template<typename Store>
+    static void decodeEach(const QByteArray &bytes, int width, Store store)
+    {
+        QByteArray separated;
+        for (qsizetype i = 0; i < bytes.size(); i += width)
+            separated += bytes.mid(i, width) + '\n';
+        QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
+        const QStringList decoded = QString(decoder(separated)).split(QLatin1Char('\n'));
+        for (qsizetype piece = 0; piece * width < bytes.size(); ++piece) {
+            const QString &text = decoded.value(piece);
+            const bool character = text.size() == 1 && text[0] != QChar::ReplacementCharacter
+                                   && text[0].unicode() >= 0x20;
+            store(bytes.mid(piece * width, width),
+                  character ? text[0].unicode() : char16_t(QChar::ReplacementCharacter));
+        }
+    }
+
+    std::array<char16_t, 0x100> singles{};
+    std::array<std::array<char16_t, 0x100>, leadByteCount> pairs{};
+};
+
+const CodePage932 &codePage932()
+{
+    static const CodePage932 table;
+    return table;
+}
+
+// Lines are read ahead in blocks, growing for long lines, and only the line is taken.
+constexpr qint64 firstBlock = 128;
+constexpr qint64 largestBlock = 64 * 1024;
 
 } // namespace
 
 std::optional<QByteArray> readTextLine(QIODevice &device)
 {
     QByteArray line;
-    char c = 0;
-    while (device.getChar(&c)) {
-        if (c == '\r') {
-            char next = 0;
-            if (device.peek(&next, 1) == 1 && next == '\n')
-                device.getChar(&next);
-            return line;
+    for (qint64 block = firstBlock;; block = std::min(block * 2, largestBlock)) {
+        const QByteArray ahead = device.peek(block);
+        if (ahead.isEmpty())
+            break;
+        const auto end = std::find_if(ahead.begin(), ahead.end(),
+                                      [](char c) { return c == '\r' || c == '\n'; });
+        const qint64 length = end - ahead.begin();
+        line.append(ahead.constData(), length);
+        if (end == ahead.end()) {
+            if (device.skip(length) != length)
+                return std::nullopt;
+            continue;
         }
-        line.append(c);
+        if (device.skip(length + 1) != length + 1)
+            return std::nullopt;
+        char next = 0;
+        if (*end == '\r' && device.peek(&next, 1) == 1 && next == '\n' && device.skip(1) != 1)
+            return std::nullopt;
+        return line;
     }
     if (!device.atEnd())
         return std::nullopt;
@@ -61,9 +131,18 @@ std::optional<QByteArray> readTextLine(QIODevice &device)
 
 QString decodeCodePage932(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-31j", QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return decoder.hasError() ? decodeUnitByUnit(bytes) : text;
+    const CodePage932 &table = codePage932();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar b = uchar(bytes[i]);
+        if (isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(uchar(bytes[i + 1])))
+            *out++ = QChar(table.pair(b, uchar(bytes[++i])));
+        else
+            *out++ = QChar(table.single(b));
+    }
+    text.truncate(out - text.constData());
+    return text;
 }
 
 std::optional<QList<ColourTableEntry>> readColourTable(QIODevice &device)
