@@ -18,6 +18,8 @@ private slots:
     void typingStopsAtTheLimit();
     void pasteIsCutToTheRoomLeft();
     void pasteIntoAFullBoxIsRefused();
+    void pasteIsCutWhereItWasPut_data();
+    void pasteIsCutWhereItWasPut();
     void programWritesAreCut();
     void loweringTheLimitKeepsTheText();
     void overlongTextCanBeShortenedButNotLengthened();
@@ -50,6 +52,11 @@ void TestChannelBox::limitOnOneEdit_data()
     QTest::newRow("unchanged overlong text") << "1388" << "1388" << 4 << 2 << "1388" << 4;
     QTest::newRow("character of two code units is not split")
         << "1" << QStringLiteral("1\U0001F600") << 3 << 2 << "1" << 1;
+    QTest::newRow("paste repeating its neighbours is cut at the cursor")
+        << "12" << "1252" << 3 << 3 << "122" << 2;
+    QTest::newRow("paste repeating the selection it replaces") << "ff" << "1ff" << 3 << 2 << "1f" << 2;
+    QTest::newRow("inserted character sharing its low half with the old one is not split")
+        << QStringLiteral("\U0001F600") << QStringLiteral("XY\U0001F200") << 4 << 3 << "XY" << 2;
 }
 
 void TestChannelBox::limitOnOneEdit()
@@ -96,6 +103,39 @@ void TestChannelBox::pasteIntoAFullBoxIsRefused()
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box.text(), QStringLiteral("123"));
     QCOMPARE(box.cursorPosition(), 0);
+}
+
+// The box hands the limit the cursor at the end of the pasted text.
+void TestChannelBox::pasteIsCutWhereItWasPut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("between the digits, repeating them") << "12" << 3 << 1 << 0 << "25" << "122";
+    QTest::newRow("over the whole hexadecimal text, repeating it") << "ff" << 2 << 0 << 2 << "1ff"
+                                                                   << "1f";
+}
+
+void TestChannelBox::pasteIsCutWhereItWasPut()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+
+    ChannelBox box;
+    box.setMaxInputLength(limit);
+    box.setBoxText(text);
+    box.setSelection(selectionStart, selectionLength);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), kept);
 }
 
 void TestChannelBox::programWritesAreCut()
