@@ -74,8 +74,10 @@ BackgroundChannels cutBackgroundCode(const QString &code)
 
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
+    // Unbuffered, so that a write the disk takes only in part is seen: through the buffer, Qt
+    // drops the rest without an error and the half file would be committed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
