@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
+#include <QStringDecoder>
 #include <QTest>
 
 namespace {
@@ -40,6 +41,7 @@ private slots:
     void lineEndsReadAlike();
     void decoding_data();
     void decoding();
+    void everyCharacterDecodesAsQtDecodesIt();
     void stopsAtFiveHundredEntries();
     void longLineWithLateComma();
     void undecodableBytesBecomeReplacementCharacters();
@@ -161,6 +163,26 @@ void TestColourTable::decoding()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(decodeCodePage932(bytes), text);
+}
+
+// The tables are filled from Qt's decoder; each byte and pair it decodes must come out the same.
+void TestColourTable::everyCharacterDecodesAsQtDecodesIt()
+{
+    int characters = 0;
+    for (int first = 0x80; first < 0x100; ++first) {
+        for (int second = -1; second < 0x100; ++second) {
+            const QByteArray bytes = second < 0 ? QByteArray(1, char(first))
+                                                : QByteArray(1, char(first)) + char(second);
+            QStringDecoder qtDecoder("windows-31j", QStringDecoder::Flag::Stateless);
+            const QString viaQt = qtDecoder(bytes);
+            if (qtDecoder.hasError() || viaQt.size() != 1)
+                continue;
+            QCOMPARE(decodeCodePage932(bytes), viaQt);
+            ++characters;
+        }
+    }
+    // 63 half-width katakana, 7724 double-byte characters and 1880 of the user-defined area.
+    QCOMPARE(characters, 63 + 7724 + 1880);
 }
 
 void TestColourTable::stopsAtFiveHundredEntries()

@@ -49,8 +49,8 @@ public:
 
         bytes.clear();
         for (int lead = 0x81; lead <= 0xfc; ++lead) {
-            for (int trail = 0x40; trail <= 0xfc && isLeadByte(uchar(lead)); ++trail) {
-                if (isTrailByte(uchar(trail))) {
+            for (int trail = 0x40; trail <= 0xfc; ++trail) {
+                if (isLeadByte(uchar(lead)) && isTrailByte(uchar(trail))) {
                     bytes += char(lead);
                     bytes += char(trail);
                 }
@@ -65,9 +65,9 @@ public:
     char16_t pair(uchar lead, uchar trail) const { return pairs[leadIndex(lead)][trail]; }
 
 private:
-    // Decodes the pieces of `width` bytes in one call, each followed by a line feed, which
-    // starts afresh after any fault; a piece that gives anything but one character is
-    // undecodable.
+    // Decodes the pieces of `width` bytes in one call, each followed by a line feed, at which
+    // the decoder starts afresh after a fault. A piece that gives anything but one character
+    // is undecodable; Qt's decoder marks those with U+FFFD or U+001A.
     template<typename Store>
     static void decodeEach(const QByteArray &bytes, int width, Store store)
     {
