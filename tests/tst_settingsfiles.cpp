@@ -1,6 +1,6 @@
 // The formats of checkfile.dat and backcolor.dat, without the window.
 
-#include "app/settingsfiles.h"
+#include "names/settingsfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -306,13 +306,12 @@ void TestSpeechDispatcher::windowSpeaksThroughTheServer()
     QTemporaryDir folder;
     FakeMessageBox *messages = nullptr;
     auto window = windowSpeakingTo(server.socketPath(), folder.path(), &messages);
-    window->startUp();
-    QCOMPARE(window->voiceon, qint16(-1));
+    window->window.startUp();
+    QCOMPARE(window->state().voiceon, flagOn);
 
-    window->redstring = QStringLiteral("0a");
-    window->findChild<QAction *>(QStringLiteral("mnukatachiyomi"))->trigger();
-    window->findChild<QAction *>(QStringLiteral("Mnured"))->trigger();
-    QCOMPARE(server.spoken(), QStringLiteral("円形") + endMark + QStringLiteral("0a") + endMark);
+    window->choose("mnukatachiyomi");
+    window->choose("Mnured");
+    QCOMPARE(server.spoken(), QStringLiteral("円形") + endMark + QStringLiteral("00") + endMark);
 }
 
 void TestSpeechDispatcher::windowWithoutServerOpensSilently()
@@ -321,14 +320,14 @@ void TestSpeechDispatcher::windowWithoutServerOpensSilently()
     FakeMessageBox *messages = nullptr;
     auto window = windowSpeakingTo(folder.filePath(QStringLiteral("nobody.sock")), folder.path(),
                                    &messages);
-    window->startUp();
-    window->show();
+    window->window.startUp();
+    window->window.show();
 
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->voiceon, qint16(0));
+    QVERIFY(window->window.isVisible());
+    QCOMPARE(window->state().voiceon, flagOff);
     QVERIFY(!window->mnucolor->menuAction()->isVisible());
     QVERIFY(!window->mnucolor->menuAction()->isEnabled());
-    window->findChild<QAction *>(QStringLiteral("Mnured"))->trigger();
+    window->choose("Mnured");
     QVERIFY(messages->shown.isEmpty());
 }
 

@@ -1,7 +1,7 @@
 // The window itself: its controls, tab order, menus with their shortcuts, and the swatch.
 
-#include "app/swatch.h"
-#include "colour/channelbox.h"
+#include "widgets/swatch.h"
+#include "widgets/channelbox.h"
 #include "support/testwindow.h"
 
 #include <QAction>
@@ -41,9 +41,9 @@ void TestWindow::captionAndMaximisedState()
 {
     TestRig rig;
     auto &w = rig.create();
-    QCOMPARE(w.objectName(), QStringLiteral("kolvarenta"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("ころもなてい"));
-    QVERIFY(w.windowState() & Qt::WindowMaximized);
+    QCOMPARE(w.window.objectName(), QStringLiteral("kolvarenta"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("ころもなてい"));
+    QVERIFY(w.window.windowState() & Qt::WindowMaximized);
 }
 
 void TestWindow::controls_data()
@@ -77,7 +77,7 @@ void TestWindow::controls()
 
     TestRig rig;
     auto &w = rig.create();
-    const auto found = w.findChildren<QWidget *>(name);
+    const auto found = w.window.findChildren<QWidget *>(name);
     QCOMPARE(found.size(), 1);
     QWidget *control = found.first();
     QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
@@ -105,8 +105,8 @@ void TestWindow::tabOrderRunsThroughTheEightControls()
 {
     TestRig rig;
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.text1->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), w.text1);
 
@@ -178,7 +178,7 @@ void TestWindow::menuItems()
 
     TestRig rig;
     auto &w = rig.create();
-    auto *action = w.findChild<QAction *>(name);
+    auto *action = w.window.findChild<QAction *>(name);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut(), shortcut);
@@ -191,14 +191,14 @@ void TestWindow::menuTree()
     TestRig rig;
     auto &w = rig.create();
     QStringList bar;
-    for (QAction *action : w.menuBar()->actions())
+    for (QAction *action : w.window.menuBar()->actions())
         bar << action->objectName() + QLatin1Char('=') + action->text();
     QCOMPARE(bar, (QStringList{"mnucolor=読み上げ&y)", "mnuclip=クリップボード(&c)",
                                "mnusetting=動作変更(&g)", "mnuother=その他(&o)"}));
 
     auto namesIn = [&](const QString &menuName) {
         QStringList names;
-        for (QAction *action : w.findChild<QMenu *>(menuName)->actions())
+        for (QAction *action : w.window.findChild<QMenu *>(menuName)->actions())
             names << action->objectName();
         return names;
     };
@@ -209,9 +209,9 @@ void TestWindow::menuTree()
                           "mnukoushin", "mnuexit"}));
     QCOMPARE(namesIn("mnuclip"),
              (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip"}));
-    QVERIFY(w.findChild<QAction *>("mnuclipLine1")->isSeparator());
+    QVERIFY(w.window.findChild<QAction *>("mnuclipLine1")->isSeparator());
     QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi"}));
-    QCOMPARE(w.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
+    QCOMPARE(w.window.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
     QCOMPARE(namesIn("mnukatachi"), (QStringList{"mnushape1", "mnushape2", "mnushape3",
                                                   "mnushape4", "mnushape5", "mnushape6"}));
     QCOMPARE(namesIn("mnuother"), (QStringList{"mnuhelpopen", "mnuver", "mnupage"}));
@@ -221,7 +221,7 @@ void TestWindow::accessKeysAreUniqueWithinEachMenu()
 {
     TestRig rig;
     auto &w = rig.create();
-    for (const QMenu *menu : w.findChildren<QMenu *>()) {
+    for (const QMenu *menu : w.window.findChildren<QMenu *>()) {
         QStringList keys;
         for (const QAction *action : menu->actions()) {
             const qsizetype marker = action->text().indexOf(QLatin1Char('&'));
@@ -262,13 +262,13 @@ void TestWindow::shortcutsWorkInsideBoxesAndList()
 
     TestRig rig;
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto *target = w.findChild<QWidget *>(focus);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    auto *target = w.window.findChild<QWidget *>(focus);
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
 
-    QSignalSpy triggered(w.findChild<QAction *>(action), &QAction::triggered);
+    QSignalSpy triggered(w.window.findChild<QAction *>(action), &QAction::triggered);
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     QCOMPARE(triggered.size(), 1);
 }
@@ -277,7 +277,7 @@ void TestWindow::swatchStartsAsGreenCircle()
 {
     TestRig rig;
     auto &w = rig.create();
-    QCOMPARE(w.Shape1->shape(), int(Swatch::Circle));
+    QCOMPARE(w.Shape1->shape(), int(Shape::Circle));
     QCOMPARE(w.Shape1->fillColor(), QColor(0, 255, 0));
     const QImage image = w.Shape1->grab().toImage();
     QCOMPARE(QColor(image.pixel(image.rect().center())), QColor(0, 255, 0));

@@ -1,8 +1,56 @@
 #include "support/testwindow.h"
 
+#include "widgets/channelbox.h"
+#include "widgets/swatch.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QStringEncoder>
 #include <QTest>
+
+namespace {
+
+template<typename Control>
+Control *found(const QObject &window, const char *name)
+{
+    auto *control = window.findChild<Control *>(QLatin1String(name));
+    if (!control)
+        qFatal("the window has no control named %s", name);
+    return control;
+}
+
+} // namespace
+
+ProbedWindow::ProbedWindow(Platform platform)
+    : window(std::move(platform))
+    , text1(found<ChannelBox>(window, "text1"))
+    , text2(found<ChannelBox>(window, "text2"))
+    , text3(found<ChannelBox>(window, "text3"))
+    , list1(found<QListWidget>(window, "list1"))
+    , check1(found<QCheckBox>(window, "check1"))
+    , check2(found<QCheckBox>(window, "check2"))
+    , command1(found<QPushButton>(window, "command1"))
+    , command2(found<QPushButton>(window, "command2"))
+    , label1(found<QLabel>(window, "label1"))
+    , label2(found<QLabel>(window, "label2"))
+    , label3(found<QLabel>(window, "label3"))
+    , label4(found<QLabel>(window, "label4"))
+    , label5(found<QLabel>(window, "label5"))
+    , Shape1(found<Swatch>(window, "Shape1"))
+    , mnucolor(found<QMenu>(window, "mnucolor"))
+{
+}
+
+void ProbedWindow::choose(const char *item)
+{
+    found<QAction>(window, item)->trigger();
+}
 
 TestRig::TestRig()
 {
@@ -13,6 +61,12 @@ TestRig::~TestRig()
 {
     // Tests look at the files shut-down writes themselves; here the window only goes away.
     win.reset();
+}
+
+void TestRig::useSubfolder(const QString &name)
+{
+    QVERIFY(QDir(dir.path()).mkdir(name));
+    programFolder = dir.filePath(name);
 }
 
 void TestRig::writeFile(const QString &name, const QByteArray &bytes) const
@@ -38,7 +92,7 @@ void TestRig::writeTable(const QString &utf8Text) const
 ProbedWindow &TestRig::create()
 {
     Platform platform;
-    platform.folder = std::make_unique<FakeFolder>(dir.path());
+    platform.folder = std::make_unique<FakeFolder>(programFolder);
     auto messageBox = std::make_unique<FakeMessageBox>();
     auto voiceFactory = std::make_unique<FakeVoices>();
     auto documentOpener = std::make_unique<FakeOpener>();
@@ -58,7 +112,7 @@ ProbedWindow &TestRig::create()
 ProbedWindow &TestRig::start()
 {
     create();
-    win->startUp();
+    win->window.startUp();
     return *win;
 }
 
