@@ -202,14 +202,14 @@ void TestColourCommands::commandsChangeNothing()
     window.text2->setText(QStringLiteral("9x")); // typed, not committed
     window.text1->setFocus();
     auto snapshot = [&window] {
-        return QStringList{window.state().colorcode, window.state().colorname, window.state().redstring,
-                           window.state().greenstring, window.state().bluestring,
-                           QString::number(window.state().redvalue), QString::number(window.state().greenvalue),
-                           QString::number(window.state().bluevalue), window.label4->text(),
-                           window.text1->text(), window.text2->text(), window.text3->text(),
-                           QString::number(window.list1->currentRow()), window.state().backcolorcode,
-                           window.state().shapename, QString::number(window.state().checkstate[1]),
-                           QString::number(window.state().tablecount),
+        const PaletteState &state = window.state();
+        return QStringList{state.colorcode, state.colorname, state.redstring, state.greenstring,
+                           state.bluestring, QString::number(state.redvalue),
+                           QString::number(state.greenvalue), QString::number(state.bluevalue),
+                           window.label4->text(), window.text1->text(), window.text2->text(),
+                           window.text3->text(), QString::number(window.list1->currentRow()),
+                           state.backcolorcode, state.shapename,
+                           QString::number(state.checkstate[1]), QString::number(state.tablecount),
                            QApplication::focusWidget()->objectName()};
     };
     const QStringList before = snapshot();

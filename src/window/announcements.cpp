@@ -88,8 +88,8 @@ void Kolvarenta::MnubacknameClick()
 
 void Kolvarenta::mnubackallClick()
 {
-    reading(removeStar(state.backcolorname) + QLatin1Char(' ') + state.backredstring + state.backgreenstring
-            + state.backbluestring);
+    reading(removeStar(state.backcolorname) + QLatin1Char(' ') + state.backredstring
+            + state.backgreenstring + state.backbluestring);
 }
 
 void Kolvarenta::mnukatachiyomiClick()
