@@ -102,7 +102,9 @@ void Kolvarenta::createControls()
     }
     label5->setBuddy(list1);
     list1->setAccessibleName(label5->text());
-    label4->setAccessibleName(QStringLiteral("色コード"));
+    // No accessible name for label4: a screen reader then gets the name and code it shows, the one
+    // text of the window that changes. What it is for goes into the description.
+    label4->setAccessibleDescription(QStringLiteral("色コード"));
 
     // The window opens maximised; its normal size still shows every control, the list included.
     area->setMinimumSize(10200 / twipsPerPixel, 6405 / twipsPerPixel);
