@@ -7,8 +7,10 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +35,8 @@ private slots:
     void colourChangeListSelectionAndMessagesAreSilent();
     void focusBackFromAMenuIsNoNewFocus_data();
     void focusBackFromAMenuIsNoNewFocus();
+    void windowComingBackIsNoNewFocus_data();
+    void windowComingBackIsNoNewFocus();
 
 private:
     // Started, shown and active, with a known palette state and nothing spoken yet.
@@ -272,6 +276,50 @@ void TestAnnouncements::focusBackFromAMenuIsNoNewFocus()
         QApplication::sendEvent(control, &focusIn);
         QCOMPARE(rig.voices->spoken().size(), announced ? 1 : 0);
     }
+}
+
+// The window gets the focus back as a whole, after a real message box or from another window:
+// the box that had the focus has it again, and nothing is said until the focus really moves.
+void TestAnnouncements::windowComingBackIsNoNewFocus_data()
+{
+    QTest::addColumn<bool>("messageBox");
+    QTest::newRow("message box closed") << true;
+    QTest::newRow("another window left") << false;
+}
+
+void TestAnnouncements::windowComingBackIsNoNewFocus()
+{
+    QFETCH(bool, messageBox);
+    TestRig rig;
+    rig.realMessageBoxes = true;
+    auto &window = speakingWindow(rig);
+    window.text2->setFocus();
+    window.text2->setText(QStringLiteral("9x"));
+    rig.voices->calls.clear();
+
+    if (messageBox) {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(window.text2, Qt::Key_F8);
+        QCOMPARE(shown, QStringLiteral("greenの値が数字ではありません"));
+    } else {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    // A window manager gives the window back its activation; this platform has none.
+    window.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window.window));
+    QTRY_COMPARE(QApplication::focusWidget(), window.text2);
+    QVERIFY(rig.voices->calls.isEmpty());
+
+    QTest::keyClick(window.text2, Qt::Key_Tab);
+    QCOMPARE(rig.voices->spoken(), QStringList{"ブルーの値の文字入力" + crlf + window.text3->text()});
 }
 
 QTEST_MAIN(TestAnnouncements)

@@ -41,22 +41,36 @@ void Kolvarenta::wireEvents()
     connect(command2, &QPushButton::clicked, this, &Kolvarenta::command2Click);
 }
 
-namespace {
-
-bool isReturnFromMenu(Qt::FocusReason reason)
+// A focus announcement is for the focus moving between the window's controls. The focus coming
+// back to the control that had it, from a menu or with the whole window (a message box closed,
+// another window left), never left that control in the user's eyes; announcing it would talk
+// over the command just chosen or what the screen reader is saying.
+bool Kolvarenta::isNewFocus(QObject *control, QEvent *event)
 {
-    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if (event->type() == QEvent::FocusOut) {
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason)
+            focusWhenWindowLeft = control;
+        return false;
+    }
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const QObject *before = focusWhenWindowLeft;
+    focusWhenWindowLeft = nullptr;
+    switch (static_cast<QFocusEvent *>(event)->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    case Qt::ActiveWindowFocusReason:
+        return control != before;
+    default:
+        return true;
+    }
 }
-
-} // namespace
 
 bool Kolvarenta::eventFilter(QObject *watched, QEvent *event)
 {
     const bool keyDown = event->type() == QEvent::KeyPress;
-    // The focus coming back from a menu never left the control in the user's eyes: it is no
-    // new focus, and announcing it would talk over the command just chosen.
-    const bool focusIn = event->type() == QEvent::FocusIn
-                         && !isReturnFromMenu(static_cast<QFocusEvent *>(event)->reason());
+    const bool focusIn = isNewFocus(watched, event);
     if (!keyDown && !focusIn)
         return QMainWindow::eventFilter(watched, event);
 

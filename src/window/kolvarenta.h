@@ -36,6 +36,7 @@
 #include "platform/platform.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class ChannelBox;
 class QCheckBox;
@@ -156,7 +157,10 @@ private:
     void createControls();
     void createMenus();
     void wireEvents();
+    bool isNewFocus(QObject *control, QEvent *event);
 
+    // The control that had the focus when the window last lost it to another window.
+    QPointer<QObject> focusWhenWindowLeft;
     bool closed = false;
     // Set when a settings file was not loaded and must not be replaced at shut-down.
     bool keepCheckFile = false;

@@ -1,5 +1,6 @@
 #include "support/testwindow.h"
 
+#include "platform/qtmessagebox.h"
 #include "widgets/channelbox.h"
 #include "widgets/swatch.h"
 
@@ -101,7 +102,10 @@ ProbedWindow &TestRig::create()
     voices = voiceFactory.get();
     opener = documentOpener.get();
     launcher = programLauncher.get();
-    platform.messageBox = std::move(messageBox);
+    if (realMessageBoxes)
+        platform.messageBox = std::make_unique<QtMessageBox>();
+    else
+        platform.messageBox = std::move(messageBox);
     platform.voices = std::move(voiceFactory);
     platform.opener = std::move(documentOpener);
     platform.launcher = std::move(programLauncher);

@@ -67,6 +67,8 @@ public:
     ProbedWindow &start();
     ProbedWindow &window() { return *win; }
 
+    // Set before create() for Qt's own modal message boxes instead of the recording fake.
+    bool realMessageBoxes = false;
     FakeMessageBox *messages = nullptr;
     FakeVoices *voices = nullptr;
     FakeOpener *opener = nullptr;
