@@ -5,9 +5,10 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-# Debian packages the build and the tests need.
+# Debian packages the build and the tests need. MeCab's dictionary is needed at run time too: it
+# reads kanji as kana for espeak-ng.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
-	liblcms2-dev speech-dispatcher python3
+	liblcms2-dev speech-dispatcher python3 libmecab-dev mecab-ipadic-utf8
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 
