@@ -9,10 +9,12 @@ JOBS ?= $(shell nproc)
 # reads kanji as kana for espeak-ng.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
 	liblcms2-dev speech-dispatcher python3 libmecab-dev mecab-ipadic-utf8
+# A private X server for the test that reads the screen, and the tool that paints its root.
+TEST_PACKAGES := xvfb xauth x11-xserver-utils
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 
-.PHONY: all deps run-deps build run test bench clean
+.PHONY: all deps run-deps test-deps build run test bench clean
 
 all: build
 
@@ -22,6 +24,9 @@ deps:
 run-deps:
 	@./tools/install-packages $(RUN_PACKAGES)
 
+test-deps:
+	@./tools/install-packages $(TEST_PACKAGES)
+
 build: deps
 	cmake -S . -B $(BUILD_DIR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -29,7 +34,9 @@ build: deps
 run: build run-deps
 	cd $(BUILD_DIR) && ./kolvarenta
 
-test: build
+# The test packages come before the build, whose configuration looks for xvfb-run.
+test: test-deps
+	$(MAKE) build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build

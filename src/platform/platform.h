@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/programfolder.h"
 #include "platform/programlauncher.h"
+#include "platform/screencolourreader.h"
 #include "platform/voice.h"
 
 #include <memory>
@@ -17,6 +18,7 @@ struct Platform
     std::unique_ptr<VoiceFactory> voices;
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<ProgramLauncher> launcher;
+    std::unique_ptr<ScreenColourReader> screen;
 
     static Platform system();
 };

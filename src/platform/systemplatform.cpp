@@ -1,4 +1,5 @@
 #include "platform/applicationfolder.h"
+#include "platform/desktopscreencolourreader.h"
 #include "platform/desktopservicesopener.h"
 #include "platform/platform.h"
 #include "platform/processlauncher.h"
@@ -13,5 +14,6 @@ Platform Platform::system()
     platform.voices = std::make_unique<SystemVoices>();
     platform.opener = std::make_unique<DesktopServicesOpener>();
     platform.launcher = std::make_unique<ProcessLauncher>();
+    platform.screen = std::make_unique<DesktopScreenColourReader>();
     return platform;
 }

@@ -110,3 +110,16 @@ public:
     QList<Started> started;
     QStringList missing;
 };
+
+// Answers with a preset colour, or with none as a desktop that hides its screen does.
+class FakeScreen : public ScreenColourReader
+{
+public:
+    std::optional<QColor> colourUnderPointer() override
+    {
+        ++reads;
+        return colour;
+    }
+    std::optional<QColor> colour;
+    int reads = 0;
+};
