@@ -24,18 +24,10 @@ const QKeyCombination nearNameKey(Qt::SHIFT, Qt::Key_F4);
 const QKeyCombination descriptionKey(Qt::SHIFT, Qt::Key_F5);
 const QKeyCombination contrastKey(Qt::CTRL, Qt::Key_F6);
 
-// Started, shown and active with the focus in the red box, nothing spoken yet.
 ProbedWindow &shownWindow(TestRig &rig, bool withSpeech = true)
 {
-    auto &window = rig.create();
-    rig.voices->available = withSpeech;
-    window.window.startUp();
-    window.window.show();
-    if (!QTest::qWaitForWindowActive(&window.window))
-        qFatal("the window did not become active");
-    window.text1->setFocus();
-    rig.voices->calls.clear();
-    return window;
+    rig.withSpeech = withSpeech;
+    return rig.startShown();
 }
 
 // Commits a colour as typing it and pressing F8 would.

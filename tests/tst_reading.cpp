@@ -29,10 +29,8 @@ private:
 
 ProbedWindow &TestReading::startWithoutSpeech(TestRig &rig)
 {
-    auto &window = rig.create();
-    rig.voices->available = false;
-    window.window.startUp();
-    return window;
+    rig.withSpeech = false;
+    return rig.start();
 }
 
 void TestReading::showAndActivate(ProbedWindow &window)

@@ -156,6 +156,8 @@ void TestWindow::menuItems_data()
                                  << QKeySequence(Qt::Key_F7);
     QTest::newRow("mnuallclip") << "mnuallclip" << "色名とコード文字をクリップボードにコピー(&a)"
                                 << QKeySequence(Qt::CTRL | Qt::Key_F7);
+    QTest::newRow("mnupastecolor") << "mnupastecolor" << "クリップボードの色を取り込む(&i)"
+                                   << QKeySequence(Qt::SHIFT | Qt::Key_F6);
     QTest::newRow("mnuliston") << "mnuliston" << "リストon(&n)" << QKeySequence(Qt::Key_F9);
     QTest::newRow("mnulistoff") << "mnulistoff" << "リストoff(&f)"
                                 << QKeySequence(Qt::CTRL | Qt::Key_F9);
@@ -165,6 +167,10 @@ void TestWindow::menuItems_data()
     QTest::newRow("mnushape4") << "mnushape4" << "円形(&d)" << none;
     QTest::newRow("mnushape5") << "mnushape5" << "丸みのある長方形(&e)" << none;
     QTest::newRow("mnushape6") << "mnushape6" << "丸みのある正方形(&f)" << none;
+    QTest::newRow("mnupointercolor") << "mnupointercolor" << "マウスポインタの位置の色を取り込む(&m)"
+                                     << QKeySequence(Qt::SHIFT | Qt::Key_F7);
+    QTest::newRow("mnubackset") << "mnubackset" << "現在の色を背景色にする(&b)"
+                                << QKeySequence(Qt::SHIFT | Qt::Key_F8);
     QTest::newRow("mnuhelpopen") << "mnuhelpopen" << "テキストマニュアルを開く(&h)" << none;
     QTest::newRow("mnuver") << "mnuver" << "バージョン(&v)" << none;
     QTest::newRow("mnupage") << "mnupage" << "作者のページへジャンプ" << none;
@@ -208,9 +214,11 @@ void TestWindow::menuTree()
                           "mnukatachiyomi", "mnunearname", "mnusetsumei", "mnucontrast",
                           "mnukoushin", "mnuexit"}));
     QCOMPARE(namesIn("mnuclip"),
-             (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip"}));
+             (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip",
+                          "mnupastecolor"}));
     QVERIFY(w.window.findChild<QAction *>("mnuclipLine1")->isSeparator());
-    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi"}));
+    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi",
+                                                  "mnupointercolor", "mnubackset"}));
     QCOMPARE(w.window.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
     QCOMPARE(namesIn("mnukatachi"), (QStringList{"mnushape1", "mnushape2", "mnushape3",
                                                   "mnushape4", "mnushape5", "mnushape6"}));

@@ -23,6 +23,16 @@ auto &valueField(State &state, Channel channel)
 
 } // namespace
 
+int channelOf(QRgb colour, Channel channel)
+{
+    switch (channel) {
+    case Channel::Red: return qRed(colour);
+    case Channel::Green: return qGreen(colour);
+    case Channel::Blue: break;
+    }
+    return qBlue(colour);
+}
+
 qint16 &PaletteState::value(Channel channel)
 {
     return valueField(*this, channel);
@@ -93,6 +103,18 @@ void PaletteState::backcolormatch()
     const QString key = (backredstring + backgreenstring + backbluestring).toLower();
     if (const int k = findTableEntry(key))
         backcolorname = tablenames[k];
+}
+
+void PaletteState::takeCurrentAsBackground()
+{
+    const QRgb colour = currentColour();
+    QString code;
+    for (const Channel channel : {Channel::Blue, Channel::Green, Channel::Red})
+        code += channelHex(channelOf(colour, channel));
+    setBackground(code);
+    // A background without a name must not keep the name of the one before.
+    backcolorname.clear();
+    backcolormatch();
 }
 
 PaletteState::TableLoad PaletteState::loadColourTable(const QString &path)

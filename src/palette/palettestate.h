@@ -19,6 +19,9 @@ inline constexpr qint16 flagOff = 0;
 enum class Channel { Red, Green, Blue };
 inline constexpr std::array<Channel, 3> allChannels = {Channel::Red, Channel::Green, Channel::Blue};
 
+// One channel of a colour, 0 to 255.
+int channelOf(QRgb colour, Channel channel);
+
 class PaletteState
 {
 public:
@@ -68,6 +71,9 @@ public:
     void setBackground(const QString &code);
     // Looks the background up in the table; a miss keeps the name found before.
     void backcolormatch();
+    // Makes the current colour the background, its code written as backcolor.dat holds it: six
+    // upper-case digits, blue, green, red. Its name is looked up afresh.
+    void takeCurrentAsBackground();
 
     // ---- The colour table.
     enum class TableLoad { Missing, Loaded, Failed };

@@ -86,10 +86,16 @@ void Kolvarenta::MnubacknameClick()
     reading(removeStar(state.backcolorname));
 }
 
+// The background's name without its star, a space, and its code in red, green, blue order.
+QString Kolvarenta::backgroundNameAndCode() const
+{
+    return removeStar(state.backcolorname) + QLatin1Char(' ') + state.backredstring
+           + state.backgreenstring + state.backbluestring;
+}
+
 void Kolvarenta::mnubackallClick()
 {
-    reading(removeStar(state.backcolorname) + QLatin1Char(' ') + state.backredstring
-            + state.backgreenstring + state.backbluestring);
+    reading(backgroundNameAndCode());
 }
 
 void Kolvarenta::mnukatachiyomiClick()

@@ -23,6 +23,7 @@
 //   colourlist.cpp        list1: listselectchange, colorshori, list keys, list on/off
 //   speech.cpp            reading, the one door to the speech object
 //   announcements.cpp     focus announcements and the read-aloud commands
+//   colourtaking.cpp      a colour from the clipboard or the screen; the colour as background
 //   clipboardcommands.cpp, shapecommand.cpp, helpcommands.cpp   the other menu commands
 //
 // How a key press in a channel box reaches the swatch: eventFilter() sees the key-down of
@@ -136,15 +137,21 @@ private:
     void MnubackblueClick();
     void MnubacknameClick();
     void mnubackallClick();
+    QString backgroundNameAndCode() const;
     void mnukatachiyomiClick();
     void mnunearnameClick();
     void mnusetsumeiClick();
     void mnucontrastClick();
 
-    // ---- Commands (clipboardcommands.cpp, shapecommand.cpp, helpcommands.cpp).
+    // ---- Commands (clipboardcommands.cpp, shapecommand.cpp, helpcommands.cpp,
+    // colourtaking.cpp).
     void mnucodeclipClick();
     void mnunameclipClick();
     void mnuallclipClick();
+    void mnupastecolorClick();
+    void mnupointercolorClick();
+    void mnubacksetClick();
+    void takeColour(QRgb colour);
     void mnushapeClick(int index);
     void mnuhelpopenClick();
     void mnuverClick();
@@ -161,6 +168,7 @@ private:
 
     // The control that had the focus when the window last lost it to another window.
     QPointer<QObject> focusWhenWindowLeft;
+    bool pickingColour = false; // the desktop's colour picker is open
     bool closed = false;
     // Set when a settings file was not loaded and must not be replaced at shut-down.
     bool keepCheckFile = false;

@@ -100,6 +100,7 @@ ProbedWindow &TestRig::create()
     auto programLauncher = std::make_unique<FakeLauncher>();
     messages = messageBox.get();
     voices = voiceFactory.get();
+    voices->available = withSpeech;
     opener = documentOpener.get();
     launcher = programLauncher.get();
     if (realMessageBoxes)
@@ -109,6 +110,9 @@ ProbedWindow &TestRig::create()
     platform.voices = std::move(voiceFactory);
     platform.opener = std::move(documentOpener);
     platform.launcher = std::move(programLauncher);
+    auto screenReader = std::make_unique<FakeScreen>();
+    screen = screenReader.get();
+    platform.screen = std::move(screenReader);
     win = std::make_unique<ProbedWindow>(std::move(platform));
     return *win;
 }
@@ -117,6 +121,17 @@ ProbedWindow &TestRig::start()
 {
     create();
     win->window.startUp();
+    return *win;
+}
+
+ProbedWindow &TestRig::startShown()
+{
+    start();
+    win->window.show();
+    if (!QTest::qWaitForWindowActive(&win->window))
+        qFatal("the window did not become active");
+    win->text1->setFocus();
+    voices->calls.clear();
     return *win;
 }
 

@@ -62,17 +62,21 @@ public:
     // Writes a colour table from UTF-8 text, encoded in code page 932.
     void writeTable(const QString &utf8Text) const;
 
-    // Builds the window on the fakes; start() also runs start-up.
+    // Builds the window on the fakes; start() also runs start-up, and startShown() then shows it,
+    // waits until it is active, puts the focus in the red box and forgets what was said so far.
     ProbedWindow &create();
     ProbedWindow &start();
+    ProbedWindow &startShown();
     ProbedWindow &window() { return *win; }
 
-    // Set before create() for Qt's own modal message boxes instead of the recording fake.
+    // Set before create(): Qt's own modal message boxes instead of the recording fake; no speech.
     bool realMessageBoxes = false;
+    bool withSpeech = true;
     FakeMessageBox *messages = nullptr;
     FakeVoices *voices = nullptr;
     FakeOpener *opener = nullptr;
     FakeLauncher *launcher = nullptr;
+    FakeScreen *screen = nullptr;
 
 private:
     QTemporaryDir dir;
