@@ -1,17 +1,23 @@
-# make run   installs what is missing, builds, and starts the program
-# make test  installs what is missing, builds, and runs the whole test suite
-# make bench builds and runs the benchmarks
+# make run       installs what is missing, builds, and starts the program
+# make test      installs what is missing, builds, and runs the whole test suite
+# make bench     builds and runs the benchmarks
+# make install   installs into PREFIX (default /usr/local), under DESTDIR when it is set
+# make uninstall removes what the last make install installed
+# make package   builds a Debian package in the build folder
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
 # Debian packages the build and the tests need.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
 	liblcms2-dev speech-dispatcher python3
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
+# dpkg-dev (with file) works out the package's dependencies.
+PACKAGING_PACKAGES := dpkg-dev file
 
-.PHONY: all deps run-deps build run test bench clean
+.PHONY: all deps run-deps packaging-deps build run test bench install uninstall package clean
 
 all: build
 
@@ -20,6 +26,9 @@ deps:
 
 run-deps:
 	@./tools/install-packages $(RUN_PACKAGES)
+
+packaging-deps:
+	@./tools/install-packages $(PACKAGING_PACKAGES)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR)
@@ -36,6 +45,24 @@ bench: build
 		[ -f "$$b" ] && [ -x "$$b" ] || continue; \
 		echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
 	done
+
+# cmake --install lists every file it put in place; the tests install too, so make install keeps
+# its own copy of the list for make uninstall.
+INSTALLED_LIST := $(BUILD_DIR)/installed-files.txt
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
+	cp $(BUILD_DIR)/install_manifest.txt $(INSTALLED_LIST)
+
+uninstall:
+	@[ -f $(INSTALLED_LIST) ] || { echo "make install was not run from $(BUILD_DIR)"; exit 1; }
+	xargs -d '\n' rm -f < $(INSTALLED_LIST)
+	grep '/kolvarenta/kolvarenta.dat$$' $(INSTALLED_LIST) | xargs -r -d '\n' dirname \
+		| xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	rm $(INSTALLED_LIST)
+
+package: build packaging-deps
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)
