@@ -14,8 +14,9 @@ BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-de
 	liblcms2-dev speech-dispatcher python3
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
-# dpkg-dev (with file) works out the package's dependencies.
-PACKAGING_PACKAGES := dpkg-dev file
+# The desktop's validators check the installed files; dpkg-dev (with file) works out the
+# package's dependencies.
+PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 
 .PHONY: all deps run-deps packaging-deps build run test bench install uninstall package clean
 
@@ -37,7 +38,7 @@ build: deps
 run: build run-deps
 	cd $(BUILD_DIR) && ./kolvarenta
 
-test: build
+test: build packaging-deps
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
