@@ -47,19 +47,19 @@ bench: build
 		echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \
 	done
 
-# cmake --install lists every file it put in place; the tests install too, so make install keeps
-# its own copy of the list for make uninstall.
+# cmake --install lists every file it put in place, without DESTDIR; the tests install too, so
+# make install keeps its own copy of the list, with DESTDIR, for make uninstall.
 INSTALLED_LIST := $(BUILD_DIR)/installed-files.txt
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)" --strip
-	cp $(BUILD_DIR)/install_manifest.txt $(INSTALLED_LIST)
+	sed 's|^|$(DESTDIR)|' $(BUILD_DIR)/install_manifest.txt > $(INSTALLED_LIST)
 
 uninstall:
 	@[ -f $(INSTALLED_LIST) ] || { echo "make install was not run from $(BUILD_DIR)"; exit 1; }
 	xargs -d '\n' rm -f < $(INSTALLED_LIST)
-	grep '/kolvarenta/kolvarenta.dat$$' $(INSTALLED_LIST) | xargs -r -d '\n' dirname \
-		| xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	@shared=$$(sed -n 's|/kolvarenta.dat$$||p' $(INSTALLED_LIST)); \
+		[ ! -d "$$shared" ] || rmdir --ignore-fail-on-non-empty "$$shared"
 	rm $(INSTALLED_LIST)
 
 package: build packaging-deps
