@@ -75,6 +75,9 @@ BackgroundChannels cutBackgroundCode(const QString &code)
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
+    // A read-only folder with writable files in it (an administrator's set-up) cannot take the
+    // new copy beside the old: the file is then written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     if (file.write(bytes) != bytes.size()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The two settings files beside the program, as bytes and texts, without the window.
+// The two settings files, as bytes and texts, without the window.
 //   checkfile.dat  two 16-bit little-endian records: the states of check1 and check2
 //   backcolor.dat  one line: the hexadecimal digits of the background colour, BBGGRR
 
@@ -42,5 +42,6 @@ struct BackgroundChannels
 };
 BackgroundChannels cutBackgroundCode(const QString &code);
 
-// Replaces the file with the bytes in one step, so a failure never leaves half a file.
+// Replaces the file with the bytes in one step, so a failure never leaves half a file; only in a
+// folder that takes no new files is an existing, writable file written over in place.
 bool saveFile(const QString &path, const QByteArray &bytes);

@@ -31,7 +31,8 @@ public:
     QString redstring;
     QString bluestring;
     QString colorname;   // the table name and one ideographic space, or empty
-    QString folderpath;  // ends in "/"
+    QString folderpath;  // the settings files' folder, ends in "/": a portable copy's own folder,
+                         // or the user's config folder when installed
     QString backcolorcode; // BBGGRR as backcolor.dat holds it, written back at shut-down
     QString backcolorname;
     QString backredstring;

@@ -10,7 +10,7 @@
 // shell, so a folder name with spaces or quotes reaches the editor whole.
 void Kolvarenta::mnuhelpopenClick()
 {
-    const QString path = state.folderpath + QStringLiteral("kolvarenta.txt");
+    const QString path = platform.folder->manualFile();
     if (platform.opener->isAvailable()) {
         platform.opener->open(QUrl::fromLocalFile(path));
         return;

@@ -11,6 +11,7 @@
 #include "window/checkboxstate.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QStringEncoder>
@@ -38,7 +39,7 @@ FileRead readWholeFile(const QString &path, QByteArray &bytes)
 
 void Kolvarenta::startUp()
 {
-    state.folderpath = platform.folder->path();
+    state.folderpath = platform.folder->settingsFolder();
     if (!state.folderpath.endsWith(QLatin1Char('/')))
         state.folderpath += QLatin1Char('/');
 
@@ -54,7 +55,7 @@ void Kolvarenta::startUp()
         box(channel)->setBoxText(QString::number(state.value(channel)));
     label4->setText(state.colorcode);
 
-    switch (state.loadColourTable(state.folderpath + QStringLiteral("kolvarenta.dat"))) {
+    switch (state.loadColourTable(platform.folder->tableFile())) {
     case PaletteState::TableLoad::Missing:
         break;
     case PaletteState::TableLoad::Loaded:
@@ -132,6 +133,9 @@ void Kolvarenta::restoreBackground()
 void Kolvarenta::shutDown()
 {
     QStringList unsaved;
+    // An installed program's settings folder is made on the first save; a failure here shows as
+    // the files that could not be saved.
+    QDir().mkpath(state.folderpath);
     // Options kept from an unreadable file start off; only switching one on is worth saving.
     const bool optionsSwitchedOn = state.checkstate[1] != 0 || state.checkstate[2] != 0;
     if (!keepCheckFile || optionsSwitchedOn) {
