@@ -2,7 +2,7 @@
 // so no line is an entry and start-up reads the whole file. Decoding must stay under 50 ms per
 // MiB, and start-up on 10 MiB under 1 s. Run with `make bench`.
 
-#include "app/kolvarenta.h"
+#include "window/kolvarenta.h"
 #include "names/colourtable.h"
 #include "support/fakes.h"
 
@@ -94,6 +94,7 @@ Platform benchPlatform(const QString &folder)
     platform.voices = std::move(voices);
     platform.opener = std::make_unique<FakeOpener>();
     platform.launcher = std::make_unique<FakeLauncher>();
+    platform.screen = std::make_unique<FakeScreen>();
     return platform;
 }
 

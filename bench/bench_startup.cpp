@@ -1,7 +1,7 @@
 // Start-up time: the window with a full 500-entry table, and the whole program from launch to
 // its first shown window with the shipped table. Run with `make bench`.
 
-#include "app/kolvarenta.h"
+#include "window/kolvarenta.h"
 #include "support/fakes.h"
 
 #include <QApplication>

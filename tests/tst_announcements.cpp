@@ -3,12 +3,14 @@
 
 #include "support/testwindow.h"
 
-#include "colour/channelbox.h"
+#include "widgets/channelbox.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -30,30 +32,29 @@ private slots:
     void firstFocusWhenShownIsAnnounced();
     void listAnnouncesTheSelectedEntry_data();
     void listAnnouncesTheSelectedEntry();
-    void silentWhenVoiceonIsFalse();
     void colourChangeListSelectionAndMessagesAreSilent();
     void focusBackFromAMenuIsNoNewFocus_data();
     void focusBackFromAMenuIsNoNewFocus();
+    void windowComingBackIsNoNewFocus_data();
+    void windowComingBackIsNoNewFocus();
 
 private:
     // Started, shown and active, with a known palette state and nothing spoken yet.
-    static ProbedWindow &speakingWindow(TestRig &rig);
+    static ProbedWindow &speakingWindow(TestRig &rig, const QString &name = QStringLiteral("あか"));
     static void triggerEachReadAloudCommand(ProbedWindow &window);
 };
 
-ProbedWindow &TestAnnouncements::speakingWindow(TestRig &rig)
+// The current colour is the table's first entry, chosen in the list; the background is its second
+// entry. Both carry the given name (an empty one counts as none).
+ProbedWindow &TestAnnouncements::speakingWindow(TestRig &rig, const QString &name)
 {
+    rig.writeTable(name + QStringLiteral(",0a1b2c\r\n") + name + QStringLiteral(",d4e5f6\r\n"));
+    rig.writeFile(QStringLiteral("backcolor.dat"), "f6e5d4\r\n");
     auto &window = rig.start();
-    window.redstring = QStringLiteral("0a");
-    window.greenstring = QStringLiteral("1b");
-    window.bluestring = QStringLiteral("2c");
-    window.colorcode = QStringLiteral("0a1b2c");
-    window.backredstring = QStringLiteral("d4");
-    window.backgreenstring = QStringLiteral("e5");
-    window.backbluestring = QStringLiteral("f6");
-    window.shapename = QStringLiteral("楕円形");
-    window.show();
-    if (!QTest::qWaitForWindowActive(&window))
+    window.list1->setCurrentRow(0);
+    window.choose("mnushape3");
+    window.window.show();
+    if (!QTest::qWaitForWindowActive(&window.window))
         qFatal("the window did not become active");
     rig.voices->calls.clear();
     return window;
@@ -66,11 +67,11 @@ void TestAnnouncements::triggerEachReadAloudCommand(ProbedWindow &window)
                            "Mnubackname",  "mnubackall",  "mnukatachiyomi", "mnunearname",
                            "mnusetsumei",  "mnucontrast"};
     for (const char *name : names)
-        window.findChild<QAction *>(QLatin1String(name))->trigger();
+        window.window.findChild<QAction *>(QLatin1String(name))->trigger();
 }
 
-// Each command is run by its shortcut key pressed inside a channel box. The name column is both
-// colorname and backcolorname.
+// Each command is run by its shortcut key pressed inside a channel box. The name column is the
+// table name of both the current and the background colour.
 void TestAnnouncements::readAloudCommands_data()
 {
     QTest::addColumn<QKeyCombination>("key");
@@ -83,20 +84,18 @@ void TestAnnouncements::readAloudCommands_data()
                           ctrlF3 = Qt::CTRL | Qt::Key_F3, ctrlF4 = Qt::CTRL | Qt::Key_F4,
                           ctrlF5 = Qt::CTRL | Qt::Key_F5;
 
-    QTest::newRow("Mnured: red text") << F1 << "あか\u3000" << "0a";
-    QTest::newRow("Mnugreen: green text") << F2 << "あか\u3000" << "1b";
-    QTest::newRow("Mnublue: blue text") << F3 << "あか\u3000" << "2c";
+    QTest::newRow("Mnured: red text") << F1 << "あか" << "0A";
+    QTest::newRow("Mnugreen: green text") << F2 << "あか" << "1B";
+    QTest::newRow("Mnublue: blue text") << F3 << "あか" << "2C";
 
-    QTest::newRow("Mnuname: separator not spoken") << F4 << "あか\u3000" << "あか";
-    QTest::newRow("Mnuname: trims both blanks at both ends")
-            << F4 << " \u3000あか \u3000" << "あか";
-    QTest::newRow("Mnuname: star kept") << F4 << "*aqua\u3000" << "*aqua";
+    QTest::newRow("Mnuname: separator not spoken") << F4 << "あか" << "あか";
+    QTest::newRow("Mnuname: tabs are no blanks") << F4 << "\tあか\t" << "\tあか\t";
+    QTest::newRow("Mnuname: star kept") << F4 << "*aqua" << "*aqua";
     QTest::newRow("Mnuname: no name, empty text") << F4 << "" << "";
 
-    QTest::newRow("mnuall: name, its separator, code") << F5 << "あか\u3000" << "あか\u30000a1b2c";
+    QTest::newRow("mnuall: name, its separator, code") << F5 << "あか" << "あか\u30000a1b2c";
     QTest::newRow("mnuall: no name, code alone") << F5 << "" << "0a1b2c";
-    QTest::newRow("mnuall: neither trimmed nor star removed")
-            << F5 << " *aqua\u3000" << " *aqua\u30000a1b2c";
+    QTest::newRow("mnuall: star kept") << F5 << "\t*aqua" << "\t*aqua\u30000a1b2c";
 
     QTest::newRow("mnubackred: background red text") << ctrlF1 << "あか" << "d4";
     QTest::newRow("Mnubackgreen: background green text") << ctrlF2 << "あか" << "e5";
@@ -106,7 +105,7 @@ void TestAnnouncements::readAloudCommands_data()
     QTest::newRow("Mnubackname: a lone star leaves nothing") << ctrlF4 << "*" << "";
     QTest::newRow("Mnubackname: of two stars one stays") << ctrlF4 << "**aqua" << "*aqua";
     QTest::newRow("Mnubackname: a star inside stays") << ctrlF4 << "a*b" << "a*b";
-    QTest::newRow("Mnubackname: not trimmed") << ctrlF4 << "\u3000あか " << "\u3000あか ";
+    QTest::newRow("Mnubackname: tabs kept") << ctrlF4 << "\tあか\t" << "\tあか\t";
     QTest::newRow("Mnubackname: no name, empty text") << ctrlF4 << "" << "";
 
     QTest::newRow("mnubackall: name, ASCII space, red green blue")
@@ -124,9 +123,7 @@ void TestAnnouncements::readAloudCommands()
     QFETCH(QString, name);
     QFETCH(QString, spoken);
     TestRig rig;
-    auto &window = speakingWindow(rig);
-    window.colorname = name;
-    window.backcolorname = name;
+    auto &window = speakingWindow(rig, name);
 
     QTest::keyClick(window.text1, key.key(), key.keyboardModifiers());
     QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
@@ -137,7 +134,7 @@ void TestAnnouncements::shapeIsCircleBeforeAnyShapeCommand()
     TestRig rig;
     auto &window = rig.start();
 
-    window.findChild<QAction *>(QStringLiteral("mnukatachiyomi"))->trigger();
+    window.window.findChild<QAction *>(QStringLiteral("mnukatachiyomi"))->trigger();
     QCOMPARE(rig.voices->spoken(), QStringList({"円形"}));
 }
 
@@ -162,7 +159,7 @@ void TestAnnouncements::boxAnnouncesCaptionAndText()
     QFETCH(QString, spoken);
     TestRig rig;
     auto &window = speakingWindow(rig);
-    auto *channelBox = window.findChild<ChannelBox *>(box);
+    auto *channelBox = window.window.findChild<ChannelBox *>(box);
     channelBox->setText(text);
     window.command2->setFocus();
     rig.voices->calls.clear();
@@ -196,8 +193,8 @@ void TestAnnouncements::firstFocusWhenShownIsAnnounced()
     TestRig rig;
     auto &window = rig.start();
 
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window.window));
     QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce("レッドの値の文字入力" + crlf + window.text1->text()));
 }
 
@@ -236,25 +233,11 @@ void TestAnnouncements::listAnnouncesTheSelectedEntry()
     QCOMPARE(rig.voices->calls, FakeVoices::spokenOnce(spoken));
 }
 
-void TestAnnouncements::silentWhenVoiceonIsFalse()
-{
-    TestRig rig;
-    auto &window = speakingWindow(rig);
-    window.voiceon = 0;
-
-    triggerEachReadAloudCommand(window);
-    window.text2->setFocus();
-    window.text3->setFocus();
-    window.list1->setFocus();
-    window.text1->setFocus();
-    QVERIFY(rig.voices->calls.isEmpty());
-}
-
 void TestAnnouncements::colourChangeListSelectionAndMessagesAreSilent()
 {
     TestRig rig;
     auto &window = speakingWindow(rig);
-    auto *update = window.findChild<QAction *>(QStringLiteral("mnukoushin"));
+    auto *update = window.window.findChild<QAction *>(QStringLiteral("mnukoushin"));
     window.list1->clear();
     window.list1->addItems({"1\u3000あか", "2\u3000あお"});
     window.list1->setFocus();
@@ -293,6 +276,50 @@ void TestAnnouncements::focusBackFromAMenuIsNoNewFocus()
         QApplication::sendEvent(control, &focusIn);
         QCOMPARE(rig.voices->spoken().size(), announced ? 1 : 0);
     }
+}
+
+// The window gets the focus back as a whole, after a real message box or from another window:
+// the box that had the focus has it again, and nothing is said until the focus really moves.
+void TestAnnouncements::windowComingBackIsNoNewFocus_data()
+{
+    QTest::addColumn<bool>("messageBox");
+    QTest::newRow("message box closed") << true;
+    QTest::newRow("another window left") << false;
+}
+
+void TestAnnouncements::windowComingBackIsNoNewFocus()
+{
+    QFETCH(bool, messageBox);
+    TestRig rig;
+    rig.realMessageBoxes = true;
+    auto &window = speakingWindow(rig);
+    window.text2->setFocus();
+    window.text2->setText(QStringLiteral("9x"));
+    rig.voices->calls.clear();
+
+    if (messageBox) {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(window.text2, Qt::Key_F8);
+        QCOMPARE(shown, QStringLiteral("greenの値が数字ではありません"));
+    } else {
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    // A window manager gives the window back its activation; this platform has none.
+    window.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window.window));
+    QTRY_COMPARE(QApplication::focusWidget(), window.text2);
+    QVERIFY(rig.voices->calls.isEmpty());
+
+    QTest::keyClick(window.text2, Qt::Key_Tab);
+    QCOMPARE(rig.voices->spoken(), QStringList{"ブルーの値の文字入力" + crlf + window.text3->text()});
 }
 
 QTEST_MAIN(TestAnnouncements)

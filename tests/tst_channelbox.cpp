@@ -1,7 +1,7 @@
 // The input limit of a channel box: typing and pasting stop at it, program writes are cut to
 // it, and lowering it leaves the text in the box whole.
 
-#include "colour/channelbox.h"
+#include "widgets/channelbox.h"
 #include "colour/inputlimit.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Committing the channel boxes (colorhenkan) and stepping a channel by key, on the real window.
 
-#include "app/keycodes.h"
-#include "app/swatch.h"
-#include "colour/channelbox.h"
+#include "colour/keycodes.h"
+#include "widgets/swatch.h"
+#include "widgets/channelbox.h"
 #include "colour/channelcheck.h"
 #include "colour/keystep.h"
 #include "support/testwindow.h"
@@ -59,7 +59,7 @@ QStringList boxTexts(ProbedWindow &w)
 
 QList<int> storedValues(ProbedWindow &w)
 {
-    return {w.redvalue, w.greenvalue, w.bluevalue};
+    return {w.state().redvalue, w.state().greenvalue, w.state().bluevalue};
 }
 
 } // namespace
@@ -163,7 +163,7 @@ void TestChannelEntry::hexadecimalEntryIsStoredAndRewritten()
     ProbedWindow &w = rig.start();
     w.check1->click();
     typeAll(w, typed[0], typed[1], typed[2]);
-    w.colorhenkan();
+    w.choose("mnukoushin");
 
     QCOMPARE(rig.messages->texts(), QStringList());
     QCOMPARE(boxTexts(w), shown);
@@ -211,7 +211,7 @@ void TestChannelEntry::hexadecimalFaultsAreReported()
     w.text1->replaceText(texts[0]);
     w.text2->replaceText(texts[1]);
     w.text3->replaceText(texts[2]);
-    w.colorhenkan();
+    w.choose("mnukoushin");
 
     QCOMPARE(rig.messages->texts(), messages);
     for (const auto &shown : rig.messages->shown)
@@ -227,14 +227,14 @@ void TestChannelEntry::hexadecimalFailureKeepsEarlierChannelsAndTheDisplay()
     const QColor swatch = w.Shape1->fillColor();
 
     typeAll(w, "ab", "zz", "cd");
-    w.colorhenkan();
+    w.choose("mnukoushin");
 
     QCOMPARE(rig.messages->texts(), (QStringList{greenBadCharacter}));
     QCOMPARE(boxTexts(w), (QStringList{"AB", "zz", "cd"}));
     QCOMPARE(storedValues(w), (QList<int>{171, 255, 0}));
     QCOMPARE(w.label4->text(), label);
     QCOMPARE(w.Shape1->fillColor(), swatch);
-    QCOMPARE(w.colorcode, QStringLiteral("00FF00"));
+    QCOMPARE(w.state().colorcode, QStringLiteral("00FF00"));
 }
 
 void TestChannelEntry::decimalEntryIsStoredAndLeftInTheBox_data()
@@ -265,7 +265,7 @@ void TestChannelEntry::decimalEntryIsStoredAndLeftInTheBox()
     TestRig rig;
     ProbedWindow &w = rig.start();
     typeAll(w, typed[0], typed[1], typed[2]);
-    w.colorhenkan();
+    w.choose("mnukoushin");
 
     QCOMPARE(rig.messages->texts(), QStringList());
     QCOMPARE(boxTexts(w), shown);
@@ -309,11 +309,11 @@ void TestChannelEntry::decimalFaultsStoreNothing()
     TestRig rig;
     ProbedWindow &w = rig.start();
     typeAll(w, typed[0], typed[1], typed[2]);
-    w.colorhenkan();
+    w.choose("mnukoushin");
 
     QCOMPARE(rig.messages->texts(), messages);
     QCOMPARE(storedValues(w), (QList<int>{0, 255, 0}));
-    QCOMPARE(w.colorcode, QStringLiteral("00FF00"));
+    QCOMPARE(w.state().colorcode, QStringLiteral("00FF00"));
     QCOMPARE(w.label4->text(), QStringLiteral("00FF00"));
     QCOMPARE(boxTexts(w), typed);
 }
@@ -325,11 +325,11 @@ void TestChannelEntry::labelShowsTheTableNameBeforeTheCode()
     ProbedWindow &w = rig.start();
 
     typeAll(w, "255", "0", "0");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     QCOMPARE(w.label4->text(), QStringLiteral("赤\u3000ff0000"));
 
     typeAll(w, "255", "0", "1");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     QCOMPARE(w.label4->text(), QStringLiteral("ff0001"));
 }
 
@@ -347,7 +347,7 @@ void TestChannelEntry::everyChannelValueCanBeTyped()
             for (int value = 0; value <= 255; ++value) {
                 typeInto(box, hexadecimal ? QString::number(value, 16).rightJustified(2, '0')
                                           : QString::number(value));
-                w.colorhenkan();
+                w.choose("mnukoushin");
                 const QColor expected(box == w.text1 ? value : 0, box == w.text2 ? value : 0,
                                       box == w.text3 ? value : 0);
                 QCOMPARE(w.Shape1->fillColor(), expected);
@@ -432,7 +432,7 @@ void TestChannelEntry::stepKeysInTheBox()
     TestRig rig;
     ProbedWindow &w = rig.start();
     typeAll(w, "0", QString::number(value), "0");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     typeInto(w.text3, "abc");
     const QString label = w.label4->text();
 
@@ -440,11 +440,11 @@ void TestChannelEntry::stepKeysInTheBox()
 
     if (stepped < 0) {
         QCOMPARE(rig.messages->texts(), QStringList());
-        QCOMPARE(int(w.greenvalue), value);
+        QCOMPARE(int(w.state().greenvalue), value);
         QCOMPARE(w.text2->text(), QString::number(value));
     } else {
         QCOMPARE(rig.messages->texts(), QStringList{blueNotANumber});
-        QCOMPARE(int(w.greenvalue), stepped);
+        QCOMPARE(int(w.state().greenvalue), stepped);
         QCOMPARE(w.text2->text(), QString::number(stepped));
     }
     QCOMPARE(w.label4->text(), label);
@@ -455,13 +455,13 @@ void TestChannelEntry::stepReplacesATypedValue()
     TestRig rig;
     ProbedWindow &w = rig.start();
     typeAll(w, "100", "0", "0");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     typeInto(w.text1, "200");
 
     QTest::keyClick(w.text1, Qt::Key_Down);
 
     QCOMPARE(w.text1->text(), QStringLiteral("101"));
-    QCOMPARE(int(w.redvalue), 101);
+    QCOMPARE(int(w.state().redvalue), 101);
     QCOMPARE(w.label4->text(), QStringLiteral("650000"));
     QCOMPARE(rig.messages->texts(), QStringList());
 }
@@ -473,7 +473,7 @@ void TestChannelEntry::hexadecimalStepIsRewrittenOnceItPasses()
     ProbedWindow &w = rig.start();
     w.check1->click();
     typeAll(w, "00", "0a", "00");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     w.text3->replaceText(QStringLiteral("q0"));
     QTest::keyClick(w.text2, Qt::Key_Down);
     QCOMPARE(w.text2->text(), QStringLiteral("0B"));
@@ -492,14 +492,14 @@ void TestChannelEntry::hexadecimalStepBeforeARedFault()
     ProbedWindow &w = rig.start();
     w.check1->click();
     typeAll(w, "00", "0a", "00");
-    w.colorhenkan();
+    w.choose("mnukoushin");
     const QString label = w.label4->text();
     typeInto(w.text1, "zz");
 
     QTest::keyClick(w.text2, Qt::Key_Down);
 
     QCOMPARE(w.text2->text(), QStringLiteral("0b"));
-    QCOMPARE(int(w.greenvalue), 11);
+    QCOMPARE(int(w.state().greenvalue), 11);
     QCOMPARE(rig.messages->texts(), (QStringList{redBadCharacter, "z"}));
     QCOMPARE(w.label4->text(), label);
     QCOMPARE(w.Shape1->fillColor(), QColor(0, 10, 0));

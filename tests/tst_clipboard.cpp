@@ -1,35 +1,21 @@
-// The clipboard menu, checked on the real clipboard of the running platform.
+// The clipboard menu: the texts it copies, and the copies on the real clipboard of the running
+// platform.
 
-#include "app/checkstate.h"
+#include "names/clipboardtexts.h"
 #include "support/testwindow.h"
+#include "window/checkboxstate.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMimeData>
 #include <QTest>
 
 class TestClipboard : public QObject
 {
     Q_OBJECT
-
-private:
-    // Runs a clipboard menu item on a colour with the given name and returns what it copied.
-    static QString copy(const char *item, const QString &name, qint16 hashOption = 0)
-    {
-        TestRig rig;
-        ProbedWindow &win = rig.start();
-        win.colorcode = QStringLiteral("00ffff");
-        win.colorname = name;
-        setCheckBoxState(win.check2, hashOption);
-        QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
-        win.findChild<QAction *>(QLatin1String(item))->trigger();
-        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        if (data->formats() != QStringList{QStringLiteral("text/plain")})
-            return QStringLiteral("not plain text only");
-        return data->text();
-    }
 
 private slots:
     void codeCopy_data()
@@ -53,7 +39,7 @@ private slots:
         QFETCH(qint16, hashOption);
         QFETCH(QString, name);
         QFETCH(QString, copied);
-        QCOMPARE(copy("mnucodeclip", name, hashOption), copied);
+        QCOMPARE(codeClipText(QStringLiteral("00ffff"), name, hashOption), copied);
     }
 
     void nameCopy_data()
@@ -75,7 +61,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, copied);
-        QCOMPARE(copy("mnunameclip", name), copied);
+        QCOMPARE(nameClipText(name), copied);
     }
 
     void nameAndCodeCopy_data()
@@ -90,10 +76,11 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, copied);
-        QCOMPARE(copy("mnuallclip", name, 1), copied);
+        QCOMPARE(allClipText(QStringLiteral("00ffff"), name), copied);
     }
 
-    // The keys reach the commands while the focus is in a channel box.
+    // The keys reach the commands while the focus is in a channel box, and each copies plain
+    // text only.
     void keysCopyFromAChannelBox_data()
     {
         QTest::addColumn<QKeyCombination>("key");
@@ -107,16 +94,18 @@ private slots:
         QFETCH(QKeyCombination, key);
         QFETCH(QString, copied);
         TestRig rig;
+        rig.writeTable(QStringLiteral("*aqua,00ffff\r\n"));
         ProbedWindow &win = rig.start();
-        win.colorcode = QStringLiteral("00ffff");
-        win.colorname = QStringLiteral("*aqua　");
-        setCheckBoxState(win.check2, 1);
-        win.show();
-        QVERIFY(QTest::qWaitForWindowActive(&win));
-        auto *box = win.findChild<QWidget *>(QStringLiteral("text1"));
+        win.list1->setCurrentRow(0);
+        win.check2->setChecked(true);
+        win.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&win.window));
+        auto *box = win.window.findChild<QWidget *>(QStringLiteral("text1"));
         box->setFocus();
         QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
         QTest::keyClick(box, key.key(), key.keyboardModifiers());
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(),
+                 QStringList{QStringLiteral("text/plain")});
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 

@@ -4,7 +4,7 @@
 
 #include "support/testwindow.h"
 
-#include "colour/channelbox.h"
+#include "widgets/channelbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,18 +24,10 @@ const QKeyCombination nearNameKey(Qt::SHIFT, Qt::Key_F4);
 const QKeyCombination descriptionKey(Qt::SHIFT, Qt::Key_F5);
 const QKeyCombination contrastKey(Qt::CTRL, Qt::Key_F6);
 
-// Started, shown and active with the focus in the red box, nothing spoken yet.
 ProbedWindow &shownWindow(TestRig &rig, bool withSpeech = true)
 {
-    auto &window = rig.create();
-    rig.voices->available = withSpeech;
-    window.startUp();
-    window.show();
-    if (!QTest::qWaitForWindowActive(&window))
-        qFatal("the window did not become active");
-    window.text1->setFocus();
-    rig.voices->calls.clear();
-    return window;
+    rig.withSpeech = withSpeech;
+    return rig.startShown();
 }
 
 // Commits a colour as typing it and pressing F8 would.
@@ -44,7 +36,7 @@ void commitColour(ProbedWindow &window, QRgb colour)
     window.text1->setText(QString::number(qRed(colour)));
     window.text2->setText(QString::number(qGreen(colour)));
     window.text3->setText(QString::number(qBlue(colour)));
-    window.colorhenkan();
+    window.choose("mnukoushin");
 }
 
 // Presses a key in whichever control has the focus.
@@ -197,19 +189,19 @@ void TestColourCommands::commandsChangeNothing()
     TestRig rig;
     rig.writeTable(table);
     auto &window = shownWindow(rig);
-    window.findChild<QAction *>(QStringLiteral("mnuliston"))->trigger();
+    window.window.findChild<QAction *>(QStringLiteral("mnuliston"))->trigger();
     commitColour(window, qRgb(0xff, 0xd0, 0xe0));
     window.text2->setText(QStringLiteral("9x")); // typed, not committed
     window.text1->setFocus();
     auto snapshot = [&window] {
-        return QStringList{window.colorcode, window.colorname, window.redstring,
-                           window.greenstring, window.bluestring,
-                           QString::number(window.redvalue), QString::number(window.greenvalue),
-                           QString::number(window.bluevalue), window.label4->text(),
-                           window.text1->text(), window.text2->text(), window.text3->text(),
-                           QString::number(window.list1->currentRow()), window.backcolorcode,
-                           window.shapename, QString::number(window.checkstate[1]),
-                           QString::number(window.tablecount),
+        const PaletteState &state = window.state();
+        return QStringList{state.colorcode, state.colorname, state.redstring, state.greenstring,
+                           state.bluestring, QString::number(state.redvalue),
+                           QString::number(state.greenvalue), QString::number(state.bluevalue),
+                           window.label4->text(), window.text1->text(), window.text2->text(),
+                           window.text3->text(), QString::number(window.list1->currentRow()),
+                           state.backcolorcode, state.shapename,
+                           QString::number(state.checkstate[1]), QString::number(state.tablecount),
                            QApplication::focusWidget()->objectName()};
     };
     const QStringList before = snapshot();
@@ -233,7 +225,7 @@ void TestColourCommands::silentWithoutSpeech()
     press(descriptionKey);
     press(contrastKey);
     for (const char *name : {"mnunearname", "mnusetsumei", "mnucontrast"})
-        window.findChild<QAction *>(QLatin1String(name))->trigger();
+        window.window.findChild<QAction *>(QLatin1String(name))->trigger();
     QVERIFY(rig.voices->calls.isEmpty());
     QVERIFY(rig.messages->shown.isEmpty());
 }

@@ -1,6 +1,6 @@
 // The colour list: its items, the keys that move through it, and applying an entry.
 
-#include "colour/channelbox.h"
+#include "widgets/channelbox.h"
 #include "support/testwindow.h"
 
 #include <QCheckBox>
@@ -63,8 +63,8 @@ void TestColourList::itemsFollowTheTable()
     QCOMPARE(w.list1->item(1)->text(), QStringLiteral("2\u3000second"));
     QCOMPARE(w.list1->item(2)->text(), QStringLiteral("3\u3000"));
     QCOMPARE(selectedRow(w), -1);
-    QVERIFY(w.list1->isVisibleTo(&w) && w.list1->isEnabled());
-    QVERIFY(w.label5->isVisibleTo(&w));
+    QVERIFY(w.list1->isVisibleTo(&w.window) && w.list1->isEnabled());
+    QVERIFY(w.label5->isVisibleTo(&w.window));
 }
 
 void TestColourList::navigationKeys_data()
@@ -116,7 +116,7 @@ void TestColourList::navigationKeys()
     pressInList(w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(selectedRow(w), to);
     if (to >= 0)
-        QCOMPARE(w.redvalue, qint16(to + 1)); // the entry's colour is applied
+        QCOMPARE(w.state().redvalue, qint16(to + 1)); // the entry's colour is applied
 }
 
 void TestColourList::edgesApplyNothing()
@@ -125,7 +125,7 @@ void TestColourList::edgesApplyNothing()
     rig.writeTable(numberedTable(3));
     auto &w = rig.start();
     w.list1->setCurrentRow(2);
-    QCOMPARE(w.redvalue, qint16(3));
+    QCOMPARE(w.state().redvalue, qint16(3));
     w.text1->setText("bad"); // any run of the validation would now show a message
     pressInList(w, Qt::Key_Down);
     QCOMPARE(selectedRow(w), 2);
@@ -161,7 +161,7 @@ void TestColourList::typedCharacterSelectsAnItem()
     w.list1->setCurrentRow(0);
     QTest::keyClicks(w.list1, "1");
     QCOMPARE(selectedRow(w), 9); // "10　c10", the next item starting with 1
-    QCOMPARE(w.redvalue, qint16(10));
+    QCOMPARE(w.state().redvalue, qint16(10));
 }
 
 void TestColourList::mouseClickAppliesTheEntry()
@@ -169,12 +169,12 @@ void TestColourList::mouseClickAppliesTheEntry()
     TestRig rig;
     rig.writeTable(numberedTable(5));
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     const QRect itemArea = w.list1->visualItemRect(w.list1->item(3));
     QTest::mouseClick(w.list1->viewport(), Qt::LeftButton, {}, itemArea.center());
     QCOMPARE(selectedRow(w), 3);
-    QCOMPARE(w.redvalue, qint16(4));
+    QCOMPARE(w.state().redvalue, qint16(4));
     QCOMPARE(w.label4->text(), QStringLiteral("c4\u300004ff00"));
 }
 
@@ -221,7 +221,7 @@ void TestColourList::laterDuplicateShowsEarlierName()
     rig.writeTable(QStringLiteral("early,123456\r\nlate,123456\r\n"));
     auto &w = rig.start();
     w.list1->setCurrentRow(1);
-    QCOMPARE(w.colorname, QStringLiteral("early\u3000"));
+    QCOMPARE(w.state().colorname, QStringLiteral("early\u3000"));
     QCOMPARE(w.label4->text(), QStringLiteral("early\u3000123456"));
 }
 
@@ -263,8 +263,8 @@ void TestColourList::channelEntryLeavesSelection()
     w.text1->setText("1");
     w.text2->setText("255");
     w.text3->setText("0");
-    w.colorhenkan();
-    QCOMPARE(w.colorname, QStringLiteral("c1\u3000"));
+    w.choose("mnukoushin");
+    QCOMPARE(w.state().colorname, QStringLiteral("c1\u3000"));
     QCOMPARE(selectedRow(w), 3);
 }
 
@@ -273,31 +273,31 @@ void TestColourList::switchingOffAndOn()
     TestRig rig;
     rig.writeTable(numberedTable(4));
     auto &w = rig.start();
-    auto *on = w.findChild<QAction *>("mnuliston");
-    auto *off = w.findChild<QAction *>("mnulistoff");
+    auto *on = w.window.findChild<QAction *>("mnuliston");
+    auto *off = w.window.findChild<QAction *>("mnulistoff");
 
     on->trigger(); // already on: no duplicated items
     QCOMPARE(w.list1->count(), 4);
 
     w.list1->setCurrentRow(2);
-    const QString code = w.colorcode;
+    const QString code = w.state().colorcode;
     w.text1->setText("bad"); // emptying the list must not validate
     off->trigger();
-    QCOMPARE(w.liston, qint16(0));
+    QCOMPARE(w.state().liston, qint16(0));
     QCOMPARE(w.list1->count(), 0);
-    QVERIFY(!w.list1->isVisibleTo(&w) && !w.list1->isEnabled());
-    QVERIFY(!w.label5->isVisibleTo(&w) && !w.label5->isEnabled());
+    QVERIFY(!w.list1->isVisibleTo(&w.window) && !w.list1->isEnabled());
+    QVERIFY(!w.label5->isVisibleTo(&w.window) && !w.label5->isEnabled());
     QVERIFY(rig.messages->shown.isEmpty());
-    QCOMPARE(w.colorcode, code);
+    QCOMPARE(w.state().colorcode, code);
     off->trigger();
-    QCOMPARE(w.liston, qint16(0));
+    QCOMPARE(w.state().liston, qint16(0));
 
     on->trigger();
-    QCOMPARE(w.liston, qint16(-1));
+    QCOMPARE(w.state().liston, qint16(-1));
     QCOMPARE(w.list1->count(), 4);
     QCOMPARE(w.list1->item(3)->text(), QStringLiteral("4\u3000c4"));
     QCOMPARE(selectedRow(w), -1);
-    QVERIFY(w.list1->isVisibleTo(&w) && w.label5->isVisibleTo(&w));
+    QVERIFY(w.list1->isVisibleTo(&w.window) && w.label5->isVisibleTo(&w.window));
 }
 
 QTEST_MAIN(TestColourList)

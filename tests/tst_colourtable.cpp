@@ -1,4 +1,4 @@
-// Reading the colour table file, and the code building and name lookups built on it.
+// Reading the colour table file, and the window's start-up with it.
 
 #include "names/colourtable.h"
 #include "support/testwindow.h"
@@ -50,10 +50,6 @@ private slots:
     void loadsFromProgramFolder();
     void missingTableIsNoFailure();
     void unreadableTableEndsStartUp();
-    void mojinameAndColormatch_data();
-    void mojinameAndColormatch();
-    void firstOfRepeatedCodesWins();
-    void backcolormatchKeepsEarlierNameOnMiss();
 };
 
 void TestColourTable::lineRules_data()
@@ -126,15 +122,15 @@ void TestColourTable::lineEndsReadAlike()
     rig.writeTable(QStringList{"赤,ff0000", "note", "緑,00FF00", ""}.join(lineEnd));
     rig.writeFile(QStringLiteral("backcolor.dat"), "0000FF" + lineEnd.toLatin1());
     auto &w = rig.start();
-    QCOMPARE(w.tablecount, qint16(2));
-    QCOMPARE(w.tablenames[1], QStringLiteral("赤"));
-    QCOMPARE(w.tablecodes[1], QStringLiteral("ff0000"));
-    QCOMPARE(w.tablenames[2], QStringLiteral("緑"));
-    QCOMPARE(w.tablecodes[2], QStringLiteral("00ff00"));
-    QCOMPARE(w.backcolorcode, QStringLiteral("0000FF"));
-    QCOMPARE(w.backredstring, QStringLiteral("FF"));
-    QCOMPARE(w.backcolorname, QStringLiteral("赤"));
-    w.close();
+    QCOMPARE(w.state().tablecount, qint16(2));
+    QCOMPARE(w.state().tablenames[1], QStringLiteral("赤"));
+    QCOMPARE(w.state().tablecodes[1], QStringLiteral("ff0000"));
+    QCOMPARE(w.state().tablenames[2], QStringLiteral("緑"));
+    QCOMPARE(w.state().tablecodes[2], QStringLiteral("00ff00"));
+    QCOMPARE(w.state().backcolorcode, QStringLiteral("0000FF"));
+    QCOMPARE(w.state().backredstring, QStringLiteral("FF"));
+    QCOMPARE(w.state().backcolorname, QStringLiteral("赤"));
+    QVERIFY(w.window.close());
     QCOMPARE(rig.readFile(QStringLiteral("backcolor.dat")), QByteArray("0000FF\r\n"));
 }
 
@@ -230,13 +226,13 @@ void TestColourTable::loadsFromProgramFolder()
     TestRig rig;
     rig.writeTable(QStringLiteral("グリーン,00FF00\r\n赤,ff0000\r\n"));
     auto &w = rig.start();
-    QCOMPARE(w.tablecount, qint16(2));
-    QCOMPARE(w.tablenames[1], QStringLiteral("グリーン"));
-    QCOMPARE(w.tablecodes[2], QStringLiteral("ff0000"));
-    QVERIFY(w.tablenames[3].isEmpty());
+    QCOMPARE(w.state().tablecount, qint16(2));
+    QCOMPARE(w.state().tablenames[1], QStringLiteral("グリーン"));
+    QCOMPARE(w.state().tablecodes[2], QStringLiteral("ff0000"));
+    QVERIFY(w.state().tablenames[3].isEmpty());
     // The start colour is looked up at once.
-    QCOMPARE(w.colorcode, QStringLiteral("00ff00"));
-    QCOMPARE(w.colorname, QStringLiteral("グリーン\u3000"));
+    QCOMPARE(w.state().colorcode, QStringLiteral("00ff00"));
+    QCOMPARE(w.state().colorname, QStringLiteral("グリーン\u3000"));
     QVERIFY(rig.messages->shown.isEmpty());
 }
 
@@ -244,11 +240,11 @@ void TestColourTable::missingTableIsNoFailure()
 {
     TestRig rig;
     auto &w = rig.start();
-    QCOMPARE(w.tablecount, qint16(0));
-    QCOMPARE(w.colorcode, QStringLiteral("00FF00"));
-    QVERIFY(w.colorname.isEmpty());
+    QCOMPARE(w.state().tablecount, qint16(0));
+    QCOMPARE(w.state().colorcode, QStringLiteral("00FF00"));
+    QVERIFY(w.state().colorname.isEmpty());
     QVERIFY(rig.messages->shown.isEmpty());
-    QVERIFY(!w.isClosed());
+    QVERIFY(!w.window.isClosed());
 }
 
 void TestColourTable::unreadableTableEndsStartUp()
@@ -258,78 +254,7 @@ void TestColourTable::unreadableTableEndsStartUp()
     auto &w = rig.start();
     QCOMPARE(rig.messages->texts(), QStringList{QStringLiteral("色コードファイルが見つかりません")});
     QVERIFY(rig.messages->shown.first().title.isEmpty());
-    QVERIFY(w.isClosed());
-}
-
-void TestColourTable::mojinameAndColormatch_data()
-{
-    QTest::addColumn<bool>("withTable");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("no table") << false << QString();
-    QTest::newRow("table without the colour") << true << QString();
-}
-
-void TestColourTable::mojinameAndColormatch()
-{
-    QFETCH(bool, withTable);
-    QFETCH(QString, name);
-
-    TestRig rig;
-    if (withTable)
-        rig.writeTable(QStringLiteral("緑,00ff00\r\n空名,\r\n"));
-    auto &w = rig.start();
-    w.redvalue = 0;
-    w.greenvalue = 0;
-    w.bluevalue = 255;
-    w.mojiname();
-    QCOMPARE(w.redstring, QStringLiteral("00"));
-    QCOMPARE(w.greenstring, QStringLiteral("00"));
-    QCOMPARE(w.bluestring, QStringLiteral("FF"));
-    QCOMPARE(w.colorcode, QStringLiteral("0000FF"));
-    w.colormatch();
-    QCOMPARE(w.colorcode, QStringLiteral("0000ff"));
-    QCOMPARE(w.colorname, name);
-}
-
-void TestColourTable::firstOfRepeatedCodesWins()
-{
-    TestRig rig;
-    rig.writeTable(QStringLiteral("first,0A0B0C\r\n,0a0b0d\r\nsecond,0a0b0c\r\n"));
-    auto &w = rig.start();
-    w.redvalue = 10;
-    w.greenvalue = 11;
-    w.bluevalue = 12;
-    w.mojiname();
-    QCOMPARE(w.colorcode, QStringLiteral("0A0B0C"));
-    w.colormatch();
-    QCOMPARE(w.colorname, QStringLiteral("first\u3000"));
-
-    // An entry with an empty name is as good as none: no name and no separator.
-    w.bluevalue = 13;
-    w.mojiname();
-    w.colormatch();
-    QVERIFY(w.colorname.isEmpty());
-    QCOMPARE(w.colorcode, QStringLiteral("0a0b0d"));
-
-    w.backcolorname.clear();
-    w.backredstring = QStringLiteral("0A");
-    w.backgreenstring = QStringLiteral("0b");
-    w.backbluestring = QStringLiteral("0C");
-    w.backcolormatch();
-    QCOMPARE(w.backcolorname, QStringLiteral("first"));
-}
-
-void TestColourTable::backcolormatchKeepsEarlierNameOnMiss()
-{
-    TestRig rig;
-    rig.writeTable(QStringLiteral("white,ffffff\r\n"));
-    auto &w = rig.start();
-    w.backcolorname = QStringLiteral("kept");
-    w.backredstring = QStringLiteral("12");
-    w.backgreenstring = QStringLiteral("34");
-    w.backbluestring = QStringLiteral("56");
-    w.backcolormatch();
-    QCOMPARE(w.backcolorname, QStringLiteral("kept"));
+    QVERIFY(w.window.isClosed());
 }
 
 QTEST_MAIN(TestColourTable)

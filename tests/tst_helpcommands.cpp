@@ -1,7 +1,7 @@
 // The menu "その他": the manual, the version box and the maker's page, and the platform objects
 // behind them.
 
-#include "commands/helptargets.h"
+#include "names/helptargets.h"
 #include "platform/desktopservicesopener.h"
 #include "platform/processlauncher.h"
 #include "support/testwindow.h"
@@ -18,7 +18,7 @@ class TestHelpCommands : public QObject
 private:
     static void run(ProbedWindow &win, const char *item)
     {
-        win.findChild<QAction *>(QLatin1String(item))->trigger();
+        win.window.findChild<QAction *>(QLatin1String(item))->trigger();
     }
 
 private slots:
@@ -60,18 +60,18 @@ private slots:
     {
         QFETCH(int, missingEditors);
         TestRig rig;
+        rig.useSubfolder(QStringLiteral("my 'odd' \"folder\"; $HOME"));
         ProbedWindow &win = rig.start();
         rig.opener->available = false;
         const QStringList editors = fallbackTextEditors();
         rig.launcher->missing = editors.mid(0, missingEditors);
-        win.folderpath = rig.folder() + QStringLiteral("my 'odd' \"folder\"; $HOME/");
         run(win, "mnuhelpopen");
         const int tries = qMin(missingEditors + 1, int(editors.size()));
         QCOMPARE(rig.launcher->started.size(), tries);
         for (int i = 0; i < tries; ++i) {
             QCOMPARE(rig.launcher->started[i].program, editors[i]);
             QCOMPARE(rig.launcher->started[i].arguments,
-                     QStringList{win.folderpath + "kolvarenta.txt"});
+                     QStringList{rig.filePath("kolvarenta.txt")});
         }
         QVERIFY(rig.opener->opened.isEmpty());
         QVERIFY(rig.messages->shown.isEmpty());
@@ -152,7 +152,7 @@ private slots:
         TestRig rig;
         const QRegularExpression accessKey(QStringLiteral("\\(?&(.)\\)$"));
         const QRegularExpression functionKey(QStringLiteral("F\\d+キー"));
-        for (const QAction *item : rig.start().findChildren<QAction *>()) {
+        for (const QAction *item : rig.start().window.findChildren<QAction *>()) {
             if (item->isSeparator() || item->text().isEmpty())
                 continue;
             const QRegularExpressionMatch key = accessKey.match(item->text());

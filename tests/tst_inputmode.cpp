@@ -1,13 +1,14 @@
 // The decimal and hexadecimal input mode: switching check1 carries the boxes over, and
 // juurokushinshori writes the stored colour in the current notation.
 
-#include "app/checkstate.h"
-#include "app/swatch.h"
-#include "colour/channelbox.h"
+#include "window/checkboxstate.h"
+#include "widgets/swatch.h"
+#include "widgets/channelbox.h"
 #include "support/testwindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -76,12 +77,12 @@ void TestInputMode::switchingCarriesTheBoxesOver()
     w.check1->click();
     for (ChannelBox *box : boxes(w))
         QCOMPARE(box->text(), hexadecimal);
-    QCOMPARE(w.checkstate[1], qint16(1));
+    QCOMPARE(w.state().checkstate[1], qint16(1));
 
     w.check1->click();
     for (ChannelBox *box : boxes(w))
         QCOMPARE(box->text(), decimalAgain);
-    QCOMPARE(w.checkstate[1], qint16(0));
+    QCOMPARE(w.state().checkstate[1], qint16(0));
     QCOMPARE(rig.messages->texts(), QStringList());
 }
 
@@ -135,8 +136,8 @@ void TestInputMode::switchingStoresNothing()
     w.check1->click();
 
     QCOMPARE(w.text1->text(), QStringLiteral("C8"));
-    QCOMPARE(int(w.redvalue), 0);
-    QCOMPARE(w.redstring, QStringLiteral("00"));
+    QCOMPARE(int(w.state().redvalue), 0);
+    QCOMPARE(w.state().redstring, QStringLiteral("00"));
     QCOMPARE(w.label4->text(), QStringLiteral("00FF00"));
     QCOMPARE(w.Shape1->fillColor(), QColor(0, 255, 0));
 }
@@ -149,11 +150,11 @@ void TestInputMode::tooLongConversionIsReportedNotCut()
     w.check1->click();
     QCOMPARE(w.text3->text(), QStringLiteral("100"));
 
-    w.colorhenkan();
+    w.choose("mnukoushin");
     QCOMPARE(rig.messages->texts(),
              QStringList{QStringLiteral("青の文字数が多すぎます。二桁で入れて下さい")});
     QCOMPARE(w.text3->text(), QStringLiteral("100"));
-    QCOMPARE(int(w.bluevalue), 0);
+    QCOMPARE(int(w.state().bluevalue), 0);
 }
 
 // Off and greyed are both decimal, so changing between them leaves the boxes as they are.
@@ -164,47 +165,40 @@ void TestInputMode::greyedIsDecimal()
     typeInto(w.text1, QStringLiteral("255"));
 
     setCheckBoxState(w.check1, 2);
-    QCOMPARE(w.checkstate[1], qint16(2));
+    QCOMPARE(w.state().checkstate[1], qint16(2));
     QCOMPARE(w.text1->text(), QStringLiteral("255"));
     QCOMPARE(w.text1->maxInputLength(), 3);
 
     setCheckBoxState(w.check1, 1);
     QCOMPARE(w.text1->text(), QStringLiteral("FF"));
     setCheckBoxState(w.check1, 2);
-    QCOMPARE(w.checkstate[1], qint16(2));
+    QCOMPARE(w.state().checkstate[1], qint16(2));
     QCOMPARE(w.text1->text(), QStringLiteral("255"));
 
     setCheckBoxState(w.check1, 0);
-    QCOMPARE(w.checkstate[1], qint16(0));
+    QCOMPARE(w.state().checkstate[1], qint16(0));
     QCOMPARE(w.text1->text(), QStringLiteral("255"));
 }
 
-// The colour list leaves the channel texts in lower case; they are written as they stand.
+// A colour chosen in the list is written into the boxes in the mode they are in.
 void TestInputMode::storedColourIsWrittenInTheMode()
 {
     TestRig rig;
+    rig.writeTable(QStringLiteral("x,0aab00\r\ny,ffffff\r\n"));
     ProbedWindow &w = rig.start();
-    w.redvalue = 10;
-    w.greenvalue = 171;
-    w.bluevalue = 0;
-    w.redstring = QStringLiteral("0a");
-    w.greenstring = QStringLiteral("ab");
-    w.bluestring = QStringLiteral("00");
 
-    w.juurokushinshori();
+    w.list1->setCurrentRow(0);
     QCOMPARE(w.text1->text(), QStringLiteral("10"));
     QCOMPARE(w.text2->text(), QStringLiteral("171"));
     QCOMPARE(w.text3->text(), QStringLiteral("0"));
 
+    w.list1->setCurrentRow(1);
     setCheckBoxState(w.check1, 1);
-    w.juurokushinshori();
-    QCOMPARE(w.text1->text(), QStringLiteral("0a"));
-    QCOMPARE(w.text2->text(), QStringLiteral("ab"));
-    QCOMPARE(w.text3->text(), QStringLiteral("00"));
-
-    w.colorhenkan();
+    w.list1->setCurrentRow(0);
     QCOMPARE(w.text1->text(), QStringLiteral("0A"));
-    QCOMPARE(w.label4->text(), QStringLiteral("0aab00"));
+    QCOMPARE(w.text2->text(), QStringLiteral("AB"));
+    QCOMPARE(w.text3->text(), QStringLiteral("00"));
+    QCOMPARE(w.label4->text(), QStringLiteral("x\u30000aab00"));
 }
 
 QTEST_MAIN(TestInputMode)

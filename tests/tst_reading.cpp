@@ -3,7 +3,7 @@
 
 #include "support/testwindow.h"
 
-#include "colour/channelbox.h"
+#include "widgets/channelbox.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,11 +16,7 @@ class TestReading : public QObject
     Q_OBJECT
 
 private slots:
-    void goGetsTheTextUnchangedThenBusyWait_data();
-    void goGetsTheTextUnchangedThenBusyWait();
     void readingsInARowEachWaitForTheirEnd();
-    void silentUnlessVoiceonIsTrue_data();
-    void silentUnlessVoiceonIsTrue();
     void startUpCreatesTheSpeechObject();
     void withoutSpeechObjectTheReadAloudMenuGoes();
     void withoutSpeechObjectNothingIsSpokenAndNothingBreaks();
@@ -33,68 +29,25 @@ private:
 
 ProbedWindow &TestReading::startWithoutSpeech(TestRig &rig)
 {
-    auto &window = rig.create();
-    rig.voices->available = false;
-    window.startUp();
-    return window;
+    rig.withSpeech = false;
+    return rig.start();
 }
 
 void TestReading::showAndActivate(ProbedWindow &window)
 {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window.window));
 }
 
-void TestReading::goGetsTheTextUnchangedThenBusyWait_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("plain") << QStringLiteral("ff");
-    QTest::newRow("empty text still goes to Go") << QString();
-    QTest::newRow("CR LF kept") << QStringLiteral("レッドの値の文字入力\r\n128");
-    QTest::newRow("ending in CR LF") << QStringLiteral("色見本リストの選択\r\n");
-    QTest::newRow("blanks at both ends kept") << QStringLiteral("\u3000あか ");
-}
-
-void TestReading::goGetsTheTextUnchangedThenBusyWait()
-{
-    QFETCH(QString, text);
-    TestRig rig;
-    auto &window = rig.start();
-
-    window.reading(text);
-    QCOMPARE(rig.voices->calls, QStringList({QStringLiteral("Go:") + text, "BusyWait"}));
-}
-
+// Each reading waits for its text's end before the next one starts.
 void TestReading::readingsInARowEachWaitForTheirEnd()
 {
     TestRig rig;
     auto &window = rig.start();
 
-    window.reading(QStringLiteral("a"));
-    window.reading(QStringLiteral("b"));
-    QCOMPARE(rig.voices->calls, QStringList({"Go:a", "BusyWait", "Go:b", "BusyWait"}));
-}
-
-void TestReading::silentUnlessVoiceonIsTrue_data()
-{
-    QTest::addColumn<int>("voiceon");
-
-    QTest::newRow("false") << 0;
-    QTest::newRow("a value other than -1") << 1;
-}
-
-void TestReading::silentUnlessVoiceonIsTrue()
-{
-    QFETCH(int, voiceon);
-    TestRig rig;
-    auto &window = rig.start();
-    QVERIFY(window.voiceobject);
-
-    window.voiceon = qint16(voiceon);
-    window.reading(QStringLiteral("a"));
-    window.reading(QString());
-    QVERIFY(rig.voices->calls.isEmpty());
+    window.choose("Mnured");
+    window.choose("Mnugreen");
+    QCOMPARE(rig.voices->calls, QStringList({"Go:00", "BusyWait", "Go:FF", "BusyWait"}));
 }
 
 void TestReading::startUpCreatesTheSpeechObject()
@@ -103,8 +56,7 @@ void TestReading::startUpCreatesTheSpeechObject()
     auto &window = rig.start();
 
     QCOMPARE(rig.voices->requested, QStringList({"VbPCTK.Voice"}));
-    QVERIFY(window.voiceobject);
-    QCOMPARE(window.voiceon, qint16(-1));
+    QCOMPARE(window.state().voiceon, flagOn);
     QVERIFY(window.mnucolor->menuAction()->isVisible());
     QVERIFY(window.mnucolor->menuAction()->isEnabled());
 }
@@ -114,22 +66,22 @@ void TestReading::withoutSpeechObjectTheReadAloudMenuGoes()
     TestRig rig;
     auto &window = startWithoutSpeech(rig);
 
-    QCOMPARE(window.voiceon, qint16(0));
-    QVERIFY(!window.voiceobject);
+    QCOMPARE(rig.voices->requested, QStringList({"VbPCTK.Voice"}));
+    QCOMPARE(window.state().voiceon, flagOff);
     QVERIFY(!window.mnucolor->menuAction()->isVisible());
     QVERIFY(!window.mnucolor->menuAction()->isEnabled());
     QVERIFY(rig.messages->shown.isEmpty());
 
     QStringList shownMenus;
-    for (QAction *action : window.menuBar()->actions()) {
+    for (QAction *action : window.window.menuBar()->actions()) {
         if (action->isVisible())
             shownMenus << action->objectName();
     }
     QCOMPARE(shownMenus, QStringList({"mnuclip", "mnusetting", "mnuother"}));
 }
 
-// The read-aloud keys, the focus moving through the boxes and the list, and a direct reading all
-// pass silently; with no speech object there is nothing to call.
+// The read-aloud keys and the focus moving through the boxes and the list all pass silently;
+// with no speech object there is nothing to call.
 void TestReading::withoutSpeechObjectNothingIsSpokenAndNothingBreaks()
 {
     TestRig rig;
@@ -146,10 +98,9 @@ void TestReading::withoutSpeechObjectNothingIsSpokenAndNothingBreaks()
     QTest::keyClick(window.text1, Qt::Key_Tab);
     QTest::keyClick(window.text2, Qt::Key_Tab);
     QTest::keyClick(window.text3, Qt::Key_Tab);
-    window.reading(QStringLiteral("a"));
 
     QVERIFY(rig.messages->shown.isEmpty());
-    QVERIFY(window.isVisible());
+    QVERIFY(window.window.isVisible());
 }
 
 // The update key sits in the hidden menu but stays at work; the other items there do nothing.
@@ -158,9 +109,9 @@ void TestReading::withoutSpeechObjectF8StillUpdatesTheColour()
     TestRig rig;
     auto &window = startWithoutSpeech(rig);
     showAndActivate(window);
-    QSignalSpy updates(window.findChild<QAction *>(QStringLiteral("mnukoushin")),
+    QSignalSpy updates(window.window.findChild<QAction *>(QStringLiteral("mnukoushin")),
                        &QAction::triggered);
-    QSignalSpy redReadings(window.findChild<QAction *>(QStringLiteral("Mnured")),
+    QSignalSpy redReadings(window.window.findChild<QAction *>(QStringLiteral("Mnured")),
                            &QAction::triggered);
 
     QTest::keyClick(window.text1, Qt::Key_F8);

@@ -1,9 +1,30 @@
 // The formats of checkfile.dat and backcolor.dat, without the window.
 
-#include "app/settingsfiles.h"
+#include "names/settingsfiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
 
 class TestSettingsFiles : public QObject
 {
@@ -19,6 +40,8 @@ private slots:
     void cutBackgroundCode_data();
     void cutBackgroundCode();
     void saveFileReplacesWholeOrNothing();
+    void saveFileIntoReadOnlyFolder_data();
+    void saveFileIntoReadOnlyFolder();
 };
 
 void TestSettingsFiles::checkRecords_data()
@@ -140,6 +163,51 @@ void TestSettingsFiles::saveFileReplacesWholeOrNothing()
 
     // A folder that does not exist cannot take the file; nothing is claimed.
     QVERIFY(!saveFile(dir.filePath(QStringLiteral("missing/backcolor.dat")), "x"));
+}
+
+void TestSettingsFiles::saveFileIntoReadOnlyFolder_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("writable folder: a new file takes the old one's place")
+            << true << true << true << false;
+    QTest::newRow("read-only folder, writable file: written over in place")
+            << false << true << true << true;
+    QTest::newRow("read-only folder without the file: nothing is claimed")
+            << false << false << false << false;
+}
+
+void TestSettingsFiles::saveFileIntoReadOnlyFolder()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileExists);
+    QFETCH(bool, saved);
+    QFETCH(bool, inPlace);
+    // Read, write and enter for everyone; or read and enter only.
+    const auto everyone = QFileDevice::Permissions(0x7777);
+    const auto readOnly = QFileDevice::Permissions(0x5555);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("settings"));
+    const QString path = folder + QStringLiteral("/backcolor.dat");
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(!fileExists || saveFile(path, "a long first version\r\n"));
+    const ino_t before = inodeOf(path);
+    QVERIFY(QFile::setPermissions(path, everyone) == fileExists);
+    QVERIFY(QFile::setPermissions(dir.path(), everyone));
+    QVERIFY(QFile::setPermissions(folder, folderWritable ? everyone : readOnly));
+
+    // Root writes into any folder, so as root the save runs as nobody for the moment.
+    const bool asRoot = geteuid() == 0;
+    QVERIFY(!asRoot || (setegid(65534) == 0 && seteuid(65534) == 0));
+    const bool result = saveFile(path, "F0F0F0\r\n");
+    QVERIFY(!asRoot || (seteuid(0) == 0 && setegid(0) == 0));
+    QVERIFY(QFile::setPermissions(folder, everyone));
+
+    QCOMPARE(result, saved);
+    QCOMPARE(readAll(path), QByteArray(saved ? "F0F0F0\r\n" : ""));
+    QCOMPARE(inodeOf(path) == before, inPlace || !saved);
 }
 
 QTEST_MAIN(TestSettingsFiles)

@@ -1,6 +1,6 @@
 // The swatch's six outlines: the shape menu, the name it records, and what the swatch draws.
 
-#include "app/swatch.h"
+#include "widgets/swatch.h"
 #include "support/testwindow.h"
 
 #include <QAction>
@@ -32,32 +32,30 @@ private slots:
         TestRig rig;
         ProbedWindow &win = rig.start();
         win.Shape1->setFillColor(QColor(12, 34, 56));
-        auto *item = win.findChild<QAction *>(QStringLiteral("mnushape%1").arg(index));
+        auto *item = win.window.findChild<QAction *>(QStringLiteral("mnushape%1").arg(index));
         QVERIFY(!item->isCheckable());
         item->trigger();
         QCOMPARE(win.Shape1->shape(), kind);
-        QCOMPARE(win.shapename, name);
+        QCOMPARE(win.state().shapename, name);
         QCOMPARE(win.Shape1->fillColor(), QColor(12, 34, 56));
         QVERIFY(rig.voices->calls.isEmpty());
     }
 
-    // The name is the one of the kind the swatch reports, not of the index asked for.
-    void refusedKindKeepsOutlineAndTakesItsName_data()
+    // A kind outside 0 to 5 leaves the outline as it is, and has no name.
+    void refusedKindKeepsOutline_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::newRow("index 0") << 0;
-        QTest::newRow("index 7") << 7;
+        QTest::addColumn<int>("kind");
+        QTest::newRow("below") << -1;
+        QTest::newRow("above") << 6;
     }
-    void refusedKindKeepsOutlineAndTakesItsName()
+    void refusedKindKeepsOutline()
     {
-        QFETCH(int, index);
-        TestRig rig;
-        ProbedWindow &win = rig.start();
-        win.mnushapeClick(2);
-        win.shapename = QStringLiteral("stale");
-        win.mnushapeClick(index);
-        QCOMPARE(win.Shape1->shape(), int(Swatch::Square));
-        QCOMPARE(win.shapename, QStringLiteral("正方形"));
+        QFETCH(int, kind);
+        Swatch swatch;
+        swatch.setShape(Shape::Square);
+        swatch.setShape(kind);
+        QCOMPARE(swatch.shape(), int(Shape::Square));
+        QVERIFY(!shapeName(kind));
     }
 
     // Probes a 120 x 60 swatch: the square kinds take the centred 60 x 60 square, the rounded
@@ -69,17 +67,17 @@ private slots:
         QTest::addColumn<bool>("filled");
         const QPoint corner(2, 2), middle(60, 30), side(4, 30), beside(12, 30);
         const QPoint squareCorner(32, 2), topMiddle(60, 2);
-        QTest::newRow("rectangle: corner") << int(Swatch::Rectangle) << corner << true;
-        QTest::newRow("rectangle: left side") << int(Swatch::Rectangle) << side << true;
-        QTest::newRow("square: beside it") << int(Swatch::Square) << beside << false;
-        QTest::newRow("square: its corner") << int(Swatch::Square) << squareCorner << true;
-        QTest::newRow("oval: corner") << int(Swatch::Oval) << corner << false;
-        QTest::newRow("oval: left side") << int(Swatch::Oval) << side << true;
-        QTest::newRow("circle: beside it") << int(Swatch::Circle) << beside << false;
-        QTest::newRow("circle: square's corner") << int(Swatch::Circle) << squareCorner << false;
-        QTest::newRow("circle: middle") << int(Swatch::Circle) << middle << true;
-        const int roundedRectangle = Swatch::RoundedRectangle;
-        const int roundedSquare = Swatch::RoundedSquare;
+        QTest::newRow("rectangle: corner") << int(Shape::Rectangle) << corner << true;
+        QTest::newRow("rectangle: left side") << int(Shape::Rectangle) << side << true;
+        QTest::newRow("square: beside it") << int(Shape::Square) << beside << false;
+        QTest::newRow("square: its corner") << int(Shape::Square) << squareCorner << true;
+        QTest::newRow("oval: corner") << int(Shape::Oval) << corner << false;
+        QTest::newRow("oval: left side") << int(Shape::Oval) << side << true;
+        QTest::newRow("circle: beside it") << int(Shape::Circle) << beside << false;
+        QTest::newRow("circle: square's corner") << int(Shape::Circle) << squareCorner << false;
+        QTest::newRow("circle: middle") << int(Shape::Circle) << middle << true;
+        const int roundedRectangle = Shape::RoundedRectangle;
+        const int roundedSquare = Shape::RoundedSquare;
         QTest::newRow("rounded rectangle: corner") << roundedRectangle << corner << false;
         QTest::newRow("rounded rectangle: top") << roundedRectangle << topMiddle << true;
         QTest::newRow("rounded rectangle: side") << roundedRectangle << side << true;

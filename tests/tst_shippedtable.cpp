@@ -1,9 +1,8 @@
 // The colour table that ships beside the program, read the way the program reads it.
 
-#include "support/testwindow.h"
-
 #include "names/colourtable.h"
 #include "names/textrules.h"
+#include "palette/palettestate.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -105,7 +104,7 @@ private slots:
         QCOMPARE(entries[number - 1].code, code);
     }
 
-    void windowNamesColours_data()
+    void paletteNamesColours_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
@@ -127,19 +126,17 @@ private slots:
             << QStringLiteral("9ACD32") << QStringLiteral("*yellowgreen（イエローグリーン）");
     }
 
-    // Through the window's own start-up load and lookup, as the user meets the table.
-    void windowNamesColours()
+    // Through the palette state's own load and lookup, as the user meets the table.
+    void paletteNamesColours()
     {
         QFETCH(QString, code);
         QFETCH(QString, name);
-        TestRig rig;
-        rig.writeFile(QStringLiteral("kolvarenta.dat"), shippedBytes());
-        ProbedWindow &win = rig.start();
-        QVERIFY(rig.messages->texts().isEmpty());
-        QCOMPARE(int(win.tablecount), shippedEntryCount);
-        win.colorcode = code;
-        win.colormatch();
-        QCOMPARE(win.colorname, name + ideographicSpace);
+        PaletteState state;
+        QCOMPARE(state.loadColourTable(shippedTablePath), PaletteState::TableLoad::Loaded);
+        QCOMPARE(int(state.tablecount), shippedEntryCount);
+        state.colorcode = code;
+        state.colormatch();
+        QCOMPARE(state.colorname, name + ideographicSpace);
     }
 
 private:

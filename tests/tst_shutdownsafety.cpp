@@ -2,7 +2,7 @@
 // file is either as it was or as it should be, and a full disk leaves the old file and says so.
 // The program that is killed is this test itself, started again as a helper.
 
-#include "app/kolvarenta.h"
+#include "window/kolvarenta.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -39,6 +39,7 @@ int shutDownIn(const QString &folder, rlim_t fileSizeLimit)
     platform.voices = std::move(voices);
     platform.opener = std::make_unique<FakeOpener>();
     platform.launcher = std::make_unique<FakeLauncher>();
+    platform.screen = std::make_unique<FakeScreen>();
     Kolvarenta window(std::move(platform));
     window.startUp();
 

@@ -1,6 +1,7 @@
 // The speech object on a real speech-dispatcher. Each test starts a private server: its own
 // folder, socket and configuration, and one generic output module that appends every text it is
-// given to a file instead of speaking it, so no audio device is needed.
+// given to a file instead of speaking it, so no audio device is needed. The module may be
+// registered under the name of a real one, so that the speech object treats it as that one.
 
 #include "support/testwindow.h"
 
@@ -44,7 +45,8 @@ class PrivateSpeechServer
 public:
     // The module's command for each text: by default it waits a little, so that a BusyWait that
     // does not wait shows, and then appends the text.
-    explicit PrivateSpeechServer(const QString &synthesis = QString())
+    explicit PrivateSpeechServer(const QString &synthesis = QString(),
+                                 const QString &moduleName = QStringLiteral("filewriter"))
     {
         const QString spoken = dir.filePath(QStringLiteral("spoken.txt"));
         const QString command = synthesis.isEmpty()
@@ -64,9 +66,9 @@ public:
               QStringLiteral("LogLevel 3\n"
                              "AudioOutputMethod \"alsa\"\n"
                              "AudioALSADevice \"null\"\n"
-                             "AddModule \"filewriter\" \"sd_generic\" \"%1\"\n"
-                             "DefaultModule filewriter\n")
-                      .arg(dir.filePath(QStringLiteral("modules/filewriter.conf"))));
+                             "AddModule \"%2\" \"sd_generic\" \"%1\"\n"
+                             "DefaultModule %2\n")
+                      .arg(dir.filePath(QStringLiteral("modules/filewriter.conf")), moduleName));
 
         process.setProgram(QStandardPaths::findExecutable(serverProgram));
         process.setArguments({"--run-single", "--timeout", "0", "--communication-method",
@@ -138,6 +140,7 @@ class TestSpeechDispatcher : public QObject
 private slots:
     void textsArriveWholeAndInOrderEachAfterTheOneBefore();
     void emptyTextKeepsTheConnectionWorking();
+    void kanjiReachesEspeakNgAsKana();
     void busyWaitGivesUpWhenNoEndComes();
     void busyWaitReturnsWhenTheTextIsCancelled();
     void speechFallsSilentWhenTheServerGoes();
@@ -193,6 +196,21 @@ void TestSpeechDispatcher::emptyTextKeepsTheConnectionWorking()
     QCOMPARE(messages.size(), 3);
     QCOMPARE(messages[0].trimmed(), QString());
     QCOMPARE(messages[1], QStringLiteral("あお"));
+}
+
+// Any other module gets the kanji as they are (the first test); espeak-ng cannot read them.
+void TestSpeechDispatcher::kanjiReachesEspeakNgAsKana()
+{
+    if (!serverInstalled())
+        QSKIP(notInstalled);
+    PrivateSpeechServer server(QString(), QStringLiteral("espeak-ng"));
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    voice->Go(QStringLiteral("レッドの値の文字入力\r\n0a"));
+    voice->BusyWait();
+    QCOMPARE(server.spoken(), QStringLiteral("レッドのあたいのもじにゅーりょく\r\n0a") + endMark);
 }
 
 void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()
@@ -306,13 +324,12 @@ void TestSpeechDispatcher::windowSpeaksThroughTheServer()
     QTemporaryDir folder;
     FakeMessageBox *messages = nullptr;
     auto window = windowSpeakingTo(server.socketPath(), folder.path(), &messages);
-    window->startUp();
-    QCOMPARE(window->voiceon, qint16(-1));
+    window->window.startUp();
+    QCOMPARE(window->state().voiceon, flagOn);
 
-    window->redstring = QStringLiteral("0a");
-    window->findChild<QAction *>(QStringLiteral("mnukatachiyomi"))->trigger();
-    window->findChild<QAction *>(QStringLiteral("Mnured"))->trigger();
-    QCOMPARE(server.spoken(), QStringLiteral("円形") + endMark + QStringLiteral("0a") + endMark);
+    window->choose("mnukatachiyomi");
+    window->choose("Mnured");
+    QCOMPARE(server.spoken(), QStringLiteral("円形") + endMark + QStringLiteral("00") + endMark);
 }
 
 void TestSpeechDispatcher::windowWithoutServerOpensSilently()
@@ -321,14 +338,14 @@ void TestSpeechDispatcher::windowWithoutServerOpensSilently()
     FakeMessageBox *messages = nullptr;
     auto window = windowSpeakingTo(folder.filePath(QStringLiteral("nobody.sock")), folder.path(),
                                    &messages);
-    window->startUp();
-    window->show();
+    window->window.startUp();
+    window->window.show();
 
-    QVERIFY(window->isVisible());
-    QCOMPARE(window->voiceon, qint16(0));
+    QVERIFY(window->window.isVisible());
+    QCOMPARE(window->state().voiceon, flagOff);
     QVERIFY(!window->mnucolor->menuAction()->isVisible());
     QVERIFY(!window->mnucolor->menuAction()->isEnabled());
-    window->findChild<QAction *>(QStringLiteral("Mnured"))->trigger();
+    window->choose("Mnured");
     QVERIFY(messages->shown.isEmpty());
 }
 

@@ -1,7 +1,7 @@
 // Start-up and shut-down of the whole window against real files in its program folder.
 
-#include "app/swatch.h"
-#include "colour/channelbox.h"
+#include "widgets/swatch.h"
+#include "widgets/channelbox.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ const QByteArray bothOff("\0\0\0\0", 4);
 
 QColor windowBackground(ProbedWindow &w)
 {
-    return w.centralWidget()->palette().color(QPalette::Window);
+    return w.window.centralWidget()->palette().color(QPalette::Window);
 }
 
 } // namespace
@@ -55,10 +55,10 @@ void TestStartUp::firstRunCreatesBothFiles()
     rig.writeTable(table);
     auto &w = rig.start();
     QCOMPARE(windowBackground(w), QColor(0xF0, 0xF0, 0xF0));
-    QCOMPARE(w.backcolorcode, QStringLiteral("F0F0F0"));
-    QCOMPARE(w.shapename, QStringLiteral("円形"));
-    QCOMPARE(w.liston, qint16(-1));
-    QVERIFY(w.close());
+    QCOMPARE(w.state().backcolorcode, QStringLiteral("F0F0F0"));
+    QCOMPARE(w.state().shapename, QStringLiteral("円形"));
+    QCOMPARE(w.state().liston, qint16(-1));
+    QVERIFY(w.window.close());
     QCOMPARE(rig.readFile("checkfile.dat"), bothOff);
     QCOMPARE(rig.readFile("backcolor.dat"), QByteArray("F0F0F0\r\n"));
     QVERIFY(rig.messages->shown.isEmpty());
@@ -72,11 +72,11 @@ void TestStartUp::startsWithGreenAndItsName()
     QCOMPARE(w.text1->text(), QStringLiteral("0"));
     QCOMPARE(w.text2->text(), QStringLiteral("255"));
     QCOMPARE(w.text3->text(), QStringLiteral("0"));
-    QCOMPARE(w.redstring, QStringLiteral("00"));
-    QCOMPARE(w.greenstring, QStringLiteral("FF"));
-    QCOMPARE(w.bluestring, QStringLiteral("00"));
-    QCOMPARE(w.colorcode, QStringLiteral("00ff00"));
-    QCOMPARE(w.colorname, QStringLiteral("グリーン\u3000"));
+    QCOMPARE(w.state().redstring, QStringLiteral("00"));
+    QCOMPARE(w.state().greenstring, QStringLiteral("FF"));
+    QCOMPARE(w.state().bluestring, QStringLiteral("00"));
+    QCOMPARE(w.state().colorcode, QStringLiteral("00ff00"));
+    QCOMPARE(w.state().colorname, QStringLiteral("グリーン\u3000"));
     // The label shows the code alone until the first commit adds the name.
     QCOMPARE(w.label4->text(), QStringLiteral("00FF00"));
     QCOMPARE(w.Shape1->fillColor(), QColor(0, 255, 0));
@@ -123,11 +123,11 @@ void TestStartUp::background()
     rig.writeFile("backcolor.dat", file);
     auto &w = rig.start();
     QCOMPARE(windowBackground(w), colour);
-    QCOMPARE(w.backcolorcode, code);
-    QCOMPARE((QStringList{w.backredstring, w.backgreenstring, w.backbluestring}), channels);
+    QCOMPARE(w.state().backcolorcode, code);
+    QCOMPARE((QStringList{w.state().backredstring, w.state().backgreenstring, w.state().backbluestring}), channels);
 
     // What was read is written back as it was read, one line.
-    QVERIFY(w.close());
+    QVERIFY(w.window.close());
     QCOMPARE(rig.readFile("backcolor.dat"), code.toLatin1() + "\r\n");
 }
 
@@ -137,7 +137,7 @@ void TestStartUp::backgroundNamedFromTable()
     rig.writeTable(table);
     rig.writeFile("backcolor.dat", "FF0000\r\n"); // blue
     auto &w = rig.start();
-    QCOMPARE(w.backcolorname, QStringLiteral("*blue（ブルー）"));
+    QCOMPARE(w.state().backcolorname, QStringLiteral("*blue（ブルー）"));
 }
 
 void TestStartUp::unreadableBackgroundFileIsKept()
@@ -147,8 +147,8 @@ void TestStartUp::unreadableBackgroundFileIsKept()
     QVERIFY(QDir(rig.folder()).mkdir("backcolor.dat"));
     auto &w = rig.start();
     QCOMPARE(windowBackground(w), QColor(0xF0, 0xF0, 0xF0));
-    QCOMPARE(w.backcolorcode, QStringLiteral("F0F0F0"));
-    QVERIFY(w.close());
+    QCOMPARE(w.state().backcolorcode, QStringLiteral("F0F0F0"));
+    QVERIFY(w.window.close());
     QVERIFY(QFileInfo(rig.filePath("backcolor.dat")).isDir());
     QCOMPARE(rig.readFile("checkfile.dat"), bothOff);
     QVERIFY(rig.messages->shown.isEmpty());
@@ -161,7 +161,7 @@ void TestStartUp::hexadecimalOptionRestored()
     rig.writeFile("checkfile.dat", QByteArray("\1\0\0\0", 4));
     auto &w = rig.start();
     QCOMPARE(w.check1->checkState(), Qt::Checked);
-    QCOMPARE(w.checkstate[1], qint16(1));
+    QCOMPARE(w.state().checkstate[1], qint16(1));
     QCOMPARE(w.text1->text(), QStringLiteral("00"));
     QCOMPARE(w.text2->text(), QStringLiteral("FF"));
     QCOMPARE(w.text3->text(), QStringLiteral("00"));
@@ -177,7 +177,7 @@ void TestStartUp::hashOptionRestored()
     auto &w = rig.start();
     QCOMPARE(w.check1->checkState(), Qt::Unchecked);
     QCOMPARE(w.check2->checkState(), Qt::Checked);
-    QCOMPARE(w.checkstate[2], qint16(1));
+    QCOMPARE(w.state().checkstate[2], qint16(1));
     QCOMPARE(w.text2->text(), QStringLiteral("255"));
 }
 
@@ -188,9 +188,9 @@ void TestStartUp::shortAndOversizedCheckFiles()
         rig.writeTable(table);
         rig.writeFile("checkfile.dat", QByteArray("\0\0", 2));
         auto &w = rig.start();
-        QCOMPARE(w.checkstate[2], qint16(0));
+        QCOMPARE(w.state().checkstate[2], qint16(0));
         w.check2->click();
-        QVERIFY(w.close());
+        QVERIFY(w.window.close());
         QCOMPARE(rig.readFile("checkfile.dat"), QByteArray("\0\0\1\0", 4));
     }
     {
@@ -198,9 +198,9 @@ void TestStartUp::shortAndOversizedCheckFiles()
         rig.writeTable(table);
         rig.writeFile("checkfile.dat", QByteArray("\0\0\1\0extra", 9));
         auto &w = rig.start();
-        QCOMPARE(w.checkstate[2], qint16(1));
+        QCOMPARE(w.state().checkstate[2], qint16(1));
         w.check2->click();
-        QVERIFY(w.close());
+        QVERIFY(w.window.close());
         QCOMPARE(rig.readFile("checkfile.dat"), QByteArray("\0\0\0\0extra", 9));
     }
 }
@@ -213,11 +213,11 @@ void TestStartUp::unreadableCheckFileDoesNotEndStartUp()
     QVERIFY(QDir(rig.folder()).mkdir("checkfile.dat"));
     auto &w = rig.start();
     QCOMPARE(w.check1->checkState(), Qt::Unchecked);
-    QCOMPARE(w.liston, qint16(-1));
+    QCOMPARE(w.state().liston, qint16(-1));
     QCOMPARE(w.list1->count(), 3);
     QCOMPARE(windowBackground(w), QColor(255, 0, 0));
-    QCOMPARE(w.shapename, QStringLiteral("円形"));
-    QVERIFY(w.close());
+    QCOMPARE(w.state().shapename, QStringLiteral("円形"));
+    QVERIFY(w.window.close());
     QVERIFY(QFileInfo(rig.filePath("checkfile.dat")).isDir());
     QVERIFY(rig.messages->shown.isEmpty());
 }
@@ -232,7 +232,7 @@ void TestStartUp::unreadableCheckFileSavedOnceAnOptionIsOn()
     auto &w = rig.start();
     w.check2->click();
     QVERIFY(QDir(rig.folder()).rmdir("checkfile.dat"));
-    QVERIFY(w.close());
+    QVERIFY(w.window.close());
     QCOMPARE(rig.readFile("checkfile.dat"), QByteArray("\0\0\1\0", 4));
 }
 
@@ -243,11 +243,11 @@ void TestStartUp::checkFileIgnoredWithoutTable()
     auto &w = rig.start();
     QCOMPARE(w.check1->checkState(), Qt::Unchecked);
     QCOMPARE(w.check2->checkState(), Qt::Unchecked);
-    QCOMPARE(w.colorcode, QStringLiteral("00FF00"));
-    QVERIFY(w.colorname.isEmpty());
+    QCOMPARE(w.state().colorcode, QStringLiteral("00FF00"));
+    QVERIFY(w.state().colorname.isEmpty());
     QCOMPARE(w.list1->count(), 0);
-    QVERIFY(w.list1->isVisibleTo(&w));
-    QVERIFY(w.close());
+    QVERIFY(w.list1->isVisibleTo(&w.window));
+    QVERIFY(w.window.close());
     // Shut-down writes the states the window had, as a run without the table always has.
     QCOMPARE(rig.readFile("checkfile.dat"), bothOff);
 }
@@ -260,7 +260,7 @@ void TestStartUp::tableFailureWritesNothing()
     rig.writeFile("backcolor.dat", "0000FF\r\n");
     auto &w = rig.start();
     QCOMPARE(rig.messages->texts(), QStringList{"色コードファイルが見つかりません"});
-    QVERIFY(w.isClosed());
+    QVERIFY(w.window.isClosed());
     QCOMPARE(rig.readFile("checkfile.dat"), QByteArray("\1\0\1\0", 4));
     QCOMPARE(rig.readFile("backcolor.dat"), QByteArray("0000FF\r\n"));
 }
@@ -272,7 +272,7 @@ void TestStartUp::optionsSurviveARestart()
     auto &w = first.start();
     w.check1->click();
     w.check2->click();
-    QVERIFY(w.close());
+    QVERIFY(w.window.close());
     QCOMPARE(first.readFile("checkfile.dat"), QByteArray("\1\0\1\0", 4));
 
     TestRig second;
@@ -283,7 +283,7 @@ void TestStartUp::optionsSurviveARestart()
     QCOMPARE(again.check1->checkState(), Qt::Checked);
     QCOMPARE(again.check2->checkState(), Qt::Checked);
     QCOMPARE(again.text2->text(), QStringLiteral("FF"));
-    QVERIFY(again.close());
+    QVERIFY(again.window.close());
     QCOMPARE(second.readFile("checkfile.dat"), QByteArray("\1\0\1\0", 4));
     QCOMPARE(second.readFile("backcolor.dat"), QByteArray("F0F0F0\r\n"));
 }
@@ -302,15 +302,15 @@ void TestStartUp::everyWayOfClosingSaves()
     TestRig rig;
     rig.writeTable(table);
     auto &w = rig.start();
-    w.show();
+    w.window.show();
     if (how == "command2")
         w.command2->click();
     else if (how == "mnuexit")
-        w.findChild<QAction *>("mnuexit")->trigger();
+        w.window.findChild<QAction *>("mnuexit")->trigger();
     else
-        w.close();
-    QVERIFY(w.isClosed());
-    QVERIFY(!w.isVisible());
+        w.window.close();
+    QVERIFY(w.window.isClosed());
+    QVERIFY(!w.window.isVisible());
     QCOMPARE(rig.readFile("backcolor.dat"), QByteArray("F0F0F0\r\n"));
     QCOMPARE(rig.readFile("checkfile.dat"), bothOff);
 }
@@ -322,8 +322,8 @@ void TestStartUp::unwritableFileIsReported()
     auto &w = rig.start();
     // A folder in the file's place cannot be replaced by a file.
     QVERIFY(QDir(rig.folder()).mkpath("checkfile.dat/inside"));
-    QVERIFY(w.close());
-    QVERIFY(w.isClosed());
+    QVERIFY(w.window.close());
+    QVERIFY(w.window.isClosed());
     QCOMPARE(rig.messages->texts(), QStringList{"checkfile.datを保存できませんでした"});
     QCOMPARE(rig.readFile("backcolor.dat"), QByteArray("F0F0F0\r\n"));
 }
@@ -333,20 +333,20 @@ void TestStartUp::updateCommands()
     TestRig rig;
     rig.writeTable(table);
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
 
     w.text1->setText("255");
     w.text2->setText("0");
     w.command2->setFocus();
-    w.findChild<QAction *>("mnukoushin")->trigger();
-    QCOMPARE(w.colorcode, QStringLiteral("ff0000"));
+    w.window.findChild<QAction *>("mnukoushin")->trigger();
+    QCOMPARE(w.state().colorcode, QStringLiteral("ff0000"));
     QCOMPARE(w.label4->text(), QStringLiteral("赤\u3000ff0000"));
     QCOMPARE(QApplication::focusWidget(), w.command2); // the menu item leaves the focus
 
     w.text3->setText("255");
     w.command1->click();
-    QCOMPARE(w.colorcode, QStringLiteral("ff00ff"));
+    QCOMPARE(w.state().colorcode, QStringLiteral("ff00ff"));
     QCOMPARE(QApplication::focusWidget(), w.text1);
 
     // After an invalid entry the message shows and the focus still goes to text1.

@@ -72,8 +72,8 @@ void TestStartUpRobustness::damagedFiles()
         const QByteArray backBefore = rig.readFile("backcolor.dat");
 
         auto &w = rig.start();
-        w.close();
-        QVERIFY(w.isClosed());
+        w.window.close();
+        QVERIFY(w.window.isClosed());
 
         const QString where = QStringLiteral("round %1").arg(round);
         const bool tableFailed = unreadable[0];

@@ -1,7 +1,7 @@
 // The window itself: its controls, tab order, menus with their shortcuts, and the swatch.
 
-#include "app/swatch.h"
-#include "colour/channelbox.h"
+#include "widgets/swatch.h"
+#include "widgets/channelbox.h"
 #include "support/testwindow.h"
 
 #include <QAction>
@@ -41,9 +41,9 @@ void TestWindow::captionAndMaximisedState()
 {
     TestRig rig;
     auto &w = rig.create();
-    QCOMPARE(w.objectName(), QStringLiteral("kolvarenta"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("ころもなてい"));
-    QVERIFY(w.windowState() & Qt::WindowMaximized);
+    QCOMPARE(w.window.objectName(), QStringLiteral("kolvarenta"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("ころもなてい"));
+    QVERIFY(w.window.windowState() & Qt::WindowMaximized);
 }
 
 void TestWindow::controls_data()
@@ -77,7 +77,7 @@ void TestWindow::controls()
 
     TestRig rig;
     auto &w = rig.create();
-    const auto found = w.findChildren<QWidget *>(name);
+    const auto found = w.window.findChildren<QWidget *>(name);
     QCOMPARE(found.size(), 1);
     QWidget *control = found.first();
     QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
@@ -105,8 +105,8 @@ void TestWindow::tabOrderRunsThroughTheEightControls()
 {
     TestRig rig;
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.text1->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), w.text1);
 
@@ -156,6 +156,8 @@ void TestWindow::menuItems_data()
                                  << QKeySequence(Qt::Key_F7);
     QTest::newRow("mnuallclip") << "mnuallclip" << "色名とコード文字をクリップボードにコピー(&a)"
                                 << QKeySequence(Qt::CTRL | Qt::Key_F7);
+    QTest::newRow("mnupastecolor") << "mnupastecolor" << "クリップボードの色を取り込む(&i)"
+                                   << QKeySequence(Qt::SHIFT | Qt::Key_F6);
     QTest::newRow("mnuliston") << "mnuliston" << "リストon(&n)" << QKeySequence(Qt::Key_F9);
     QTest::newRow("mnulistoff") << "mnulistoff" << "リストoff(&f)"
                                 << QKeySequence(Qt::CTRL | Qt::Key_F9);
@@ -165,6 +167,10 @@ void TestWindow::menuItems_data()
     QTest::newRow("mnushape4") << "mnushape4" << "円形(&d)" << none;
     QTest::newRow("mnushape5") << "mnushape5" << "丸みのある長方形(&e)" << none;
     QTest::newRow("mnushape6") << "mnushape6" << "丸みのある正方形(&f)" << none;
+    QTest::newRow("mnupointercolor") << "mnupointercolor" << "マウスポインタの位置の色を取り込む(&m)"
+                                     << QKeySequence(Qt::SHIFT | Qt::Key_F7);
+    QTest::newRow("mnubackset") << "mnubackset" << "現在の色を背景色にする(&b)"
+                                << QKeySequence(Qt::SHIFT | Qt::Key_F8);
     QTest::newRow("mnuhelpopen") << "mnuhelpopen" << "テキストマニュアルを開く(&h)" << none;
     QTest::newRow("mnuver") << "mnuver" << "バージョン(&v)" << none;
     QTest::newRow("mnupage") << "mnupage" << "作者のページへジャンプ" << none;
@@ -178,7 +184,7 @@ void TestWindow::menuItems()
 
     TestRig rig;
     auto &w = rig.create();
-    auto *action = w.findChild<QAction *>(name);
+    auto *action = w.window.findChild<QAction *>(name);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut(), shortcut);
@@ -191,14 +197,14 @@ void TestWindow::menuTree()
     TestRig rig;
     auto &w = rig.create();
     QStringList bar;
-    for (QAction *action : w.menuBar()->actions())
+    for (QAction *action : w.window.menuBar()->actions())
         bar << action->objectName() + QLatin1Char('=') + action->text();
     QCOMPARE(bar, (QStringList{"mnucolor=読み上げ&y)", "mnuclip=クリップボード(&c)",
                                "mnusetting=動作変更(&g)", "mnuother=その他(&o)"}));
 
     auto namesIn = [&](const QString &menuName) {
         QStringList names;
-        for (QAction *action : w.findChild<QMenu *>(menuName)->actions())
+        for (QAction *action : w.window.findChild<QMenu *>(menuName)->actions())
             names << action->objectName();
         return names;
     };
@@ -208,10 +214,12 @@ void TestWindow::menuTree()
                           "mnukatachiyomi", "mnunearname", "mnusetsumei", "mnucontrast",
                           "mnukoushin", "mnuexit"}));
     QCOMPARE(namesIn("mnuclip"),
-             (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip"}));
-    QVERIFY(w.findChild<QAction *>("mnuclipLine1")->isSeparator());
-    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi"}));
-    QCOMPARE(w.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
+             (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip",
+                          "mnupastecolor"}));
+    QVERIFY(w.window.findChild<QAction *>("mnuclipLine1")->isSeparator());
+    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi",
+                                                  "mnupointercolor", "mnubackset"}));
+    QCOMPARE(w.window.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
     QCOMPARE(namesIn("mnukatachi"), (QStringList{"mnushape1", "mnushape2", "mnushape3",
                                                   "mnushape4", "mnushape5", "mnushape6"}));
     QCOMPARE(namesIn("mnuother"), (QStringList{"mnuhelpopen", "mnuver", "mnupage"}));
@@ -221,7 +229,7 @@ void TestWindow::accessKeysAreUniqueWithinEachMenu()
 {
     TestRig rig;
     auto &w = rig.create();
-    for (const QMenu *menu : w.findChildren<QMenu *>()) {
+    for (const QMenu *menu : w.window.findChildren<QMenu *>()) {
         QStringList keys;
         for (const QAction *action : menu->actions()) {
             const qsizetype marker = action->text().indexOf(QLatin1Char('&'));
@@ -262,13 +270,13 @@ void TestWindow::shortcutsWorkInsideBoxesAndList()
 
     TestRig rig;
     auto &w = rig.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto *target = w.findChild<QWidget *>(focus);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    auto *target = w.window.findChild<QWidget *>(focus);
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
 
-    QSignalSpy triggered(w.findChild<QAction *>(action), &QAction::triggered);
+    QSignalSpy triggered(w.window.findChild<QAction *>(action), &QAction::triggered);
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     QCOMPARE(triggered.size(), 1);
 }
@@ -277,7 +285,7 @@ void TestWindow::swatchStartsAsGreenCircle()
 {
     TestRig rig;
     auto &w = rig.create();
-    QCOMPARE(w.Shape1->shape(), int(Swatch::Circle));
+    QCOMPARE(w.Shape1->shape(), int(Shape::Circle));
     QCOMPARE(w.Shape1->fillColor(), QColor(0, 255, 0));
     const QImage image = w.Shape1->grab().toImage();
     QCOMPARE(QColor(image.pixel(image.rect().center())), QColor(0, 255, 0));

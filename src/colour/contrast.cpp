@@ -1,7 +1,5 @@
 #include "colour/contrast.h"
 
-#include "names/textrules.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -53,6 +51,7 @@ QString contrastAnnouncement(double ratio)
             break;
         }
     }
+    // An ideographic space parts the ratio from the level, as it parts a name from its code.
     return QStringLiteral("背景とのコントラスト比") + QString::number(tenths / 10, 'f', 1)
-         + QStringLiteral("対1") + ideographicSpace + QString::fromUtf8(level);
+         + QStringLiteral("対1\u3000") + QString::fromUtf8(level);
 }

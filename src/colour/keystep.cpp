@@ -1,6 +1,6 @@
 #include "colour/keystep.h"
 
-#include "app/keycodes.h"
+#include "colour/keycodes.h"
 
 std::optional<int> steppedValue(int value, int keyCode, int shiftMask)
 {

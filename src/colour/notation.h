@@ -2,6 +2,17 @@
 
 #include <QString>
 
+// The channel boxes take hexadecimal digits exactly when the hexadecimal option (check1) is on,
+// state 1; off (0) and greyed (2) both mean decimal.
+inline bool isHexadecimalMode(qint16 hexadecimalOptionState)
+{
+    return hexadecimalOptionState == 1;
+}
+
+// How many characters the user may type into a channel box in each mode.
+inline constexpr int hexadecimalInputLength = 2;
+inline constexpr int decimalInputLength = 3;
+
 // How a channel box's text is carried over when the input mode changes. Neither validates:
 // whatever the box holds is read as well as it can be, and the next validation judges it.
 

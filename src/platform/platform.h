@@ -2,8 +2,9 @@
 
 #include "platform/documentopener.h"
 #include "platform/messagebox.h"
-#include "platform/programfolder.h"
+#include "platform/programfiles.h"
 #include "platform/programlauncher.h"
+#include "platform/screencolourreader.h"
 #include "platform/voice.h"
 
 #include <memory>
@@ -12,11 +13,12 @@
 // system's objects; tests hand it fakes.
 struct Platform
 {
-    std::unique_ptr<ProgramFolder> folder;
+    std::unique_ptr<ProgramFiles> folder; // where the table, the manual and the settings lie
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<VoiceFactory> voices;
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<ProgramLauncher> launcher;
+    std::unique_ptr<ScreenColourReader> screen;
 
     static Platform system();
 };

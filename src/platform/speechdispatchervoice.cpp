@@ -2,18 +2,24 @@
 
 #include "platform/brokenpipeguard.h"
 #include "platform/finishedmessages.h"
+#include "platform/kanareading.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QStringList>
 
 #include <libspeechd.h>
 
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
+
+// The output modules that read every kanji as "Chinese letter".
+const QStringList modulesWithoutKanji = {QStringLiteral("espeak-ng"), QStringLiteral("espeak")};
 
 // libspeechd's callbacks carry no pointer of ours, only the client id the server gave the
 // connection. This table leads from that id to the connection's FinishedMessages.
@@ -73,9 +79,11 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
-    SpeechDispatcherVoice(SPDConnection *connection, int clientId)
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId, bool speaksKana)
         : connection(connection)
     {
+        if (speaksKana)
+            kana.emplace();
         routes().add(clientId, &finished);
     }
 
@@ -91,10 +99,11 @@ public:
     void Go(const QString &text) override
     {
         const BrokenPipeGuard guard;
+        const QString spoken = kana ? kana->read(text) : text;
         finished.clear();
-        message = text.isEmpty() ? sayEmpty()
-                                 : spd_say(connection, SPD_MESSAGE, text.toUtf8().constData());
-        bound = speechWaitBound(text.size());
+        message = spoken.isEmpty() ? sayEmpty()
+                                   : spd_say(connection, SPD_MESSAGE, spoken.toUtf8().constData());
+        bound = speechWaitBound(spoken.size());
     }
 
     void BusyWait() override
@@ -121,9 +130,30 @@ private:
     }
 
     SPDConnection *connection;
+    std::optional<KanaReading> kana; // only for an output module that cannot read kanji
     FinishedMessages finished;
     int message = -1; // the id of the text Go sent last, -1 when it could not be sent
     std::chrono::milliseconds bound {};
+};
+
+class ConnectionModule final : public OutputModuleQuery
+{
+public:
+    explicit ConnectionModule(SPDConnection *connection)
+        : connection(connection)
+    {
+    }
+
+    QString outputModule() override
+    {
+        char *name = spd_get_output_module(connection);
+        const QString module = QString::fromUtf8(name);
+        std::free(name);
+        return module;
+    }
+
+private:
+    SPDConnection *connection;
 };
 
 SPDConnection *connectTo(const QString &socketPath)
@@ -146,6 +176,11 @@ SPDConnection *connectTo(const QString &socketPath)
 }
 
 } // namespace
+
+bool needsKanaReading(OutputModuleQuery &connection)
+{
+    return modulesWithoutKanji.contains(connection.outputModule());
+}
 
 std::chrono::milliseconds speechWaitBound(qsizetype length)
 {
@@ -171,5 +206,7 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
         spd_close(connection);
         return nullptr;
     }
-    return std::make_unique<SpeechDispatcherVoice>(connection, clientId);
+    // Asked once the language is set, so the server answers with the module for Japanese.
+    ConnectionModule module(connection);
+    return std::make_unique<SpeechDispatcherVoice>(connection, clientId, needsKanaReading(module));
 }

@@ -9,7 +9,8 @@
 
 // The speech object on Linux: a client of speech-dispatcher, the speech service that Linux screen
 // readers speak through. Texts are spoken in Japanese at message priority, so they queue behind
-// each other and behind other programs' messages instead of cutting anything off.
+// each other and behind other programs' messages instead of cutting anything off. An output module
+// that cannot read kanji gets every text as kana (KanaReading).
 
 // BusyWait waits for the server's report that the text has ended, but never longer than this base
 // plus a share per character. The bound only matters when no report comes (a stuck output module,
@@ -20,6 +21,19 @@ inline constexpr std::chrono::milliseconds speechWaitPerCharacter { 250 };
 
 // How long BusyWait waits for the end of a text of this many characters.
 std::chrono::milliseconds speechWaitBound(qsizetype length);
+
+// Asks a speech-dispatcher connection which output module speaks its texts: the one set for it, or
+// the server's default for its language. Empty when the server does not say.
+class OutputModuleQuery
+{
+public:
+    virtual ~OutputModuleQuery() = default;
+    virtual QString outputModule() = 0;
+};
+
+// Whether the texts for this connection must reach it as kana: only when its output module is
+// one known not to read kanji. Any other module, named or not, gets the text as it is.
+bool needsKanaReading(OutputModuleQuery &connection);
 
 // Connects to the user's speech-dispatcher, starting it when it is not running. With a socket
 // path, connects to the server listening there instead and never starts one. Null when no server

@@ -1,7 +1,7 @@
 // The two settings files: the records of checkfile.dat and the line of backcolor.dat. Every
 // input is read as both.
 
-#include "app/settingsfiles.h"
+#include "names/settingsfiles.h"
 
 #include "fuzzcheck.h"
 #include "names/colourtable.h"

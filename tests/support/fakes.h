@@ -5,16 +5,20 @@
 
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
-class FakeFolder : public ProgramFolder
+// Every file in one folder, as a portable copy of the program keeps them.
+class FakeFolder : public ProgramFiles
 {
 public:
     explicit FakeFolder(QString path) : folder(std::move(path)) {}
-    QString path() const override { return folder; }
+    QString settingsFolder() const override { return folder; }
+    QString tableFile() const override { return QDir(folder).filePath("kolvarenta.dat"); }
+    QString manualFile() const override { return QDir(folder).filePath("kolvarenta.txt"); }
 
 private:
     QString folder;
@@ -109,4 +113,17 @@ public:
     }
     QList<Started> started;
     QStringList missing;
+};
+
+// Answers with a preset colour, or with none as a desktop that hides its screen does.
+class FakeScreen : public ScreenColourReader
+{
+public:
+    std::optional<QColor> colourUnderPointer() override
+    {
+        ++reads;
+        return colour;
+    }
+    std::optional<QColor> colour;
+    int reads = 0;
 };

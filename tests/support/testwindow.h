@@ -1,69 +1,49 @@
 #pragma once
 
-// A window built on fakes in a temporary program folder, with its palette state and private
-// operations opened up for the tests.
+// A window built on fakes in a temporary program folder, and a probe that sees it from outside:
+// its controls found by their object names, as a screen reader finds them, and its palette state
+// for reading.
 
-#include "app/kolvarenta.h"
 #include "support/fakes.h"
+#include "window/kolvarenta.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
 
-class ProbedWindow : public Kolvarenta
+class ChannelBox;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class Swatch;
+
+class ProbedWindow
 {
 public:
-    using Kolvarenta::Kolvarenta;
+    explicit ProbedWindow(Platform platform);
 
-    using Kolvarenta::voiceobject;
-    using Kolvarenta::colorcode;
-    using Kolvarenta::redstring;
-    using Kolvarenta::bluestring;
-    using Kolvarenta::colorname;
-    using Kolvarenta::folderpath;
-    using Kolvarenta::backcolorcode;
-    using Kolvarenta::backcolorname;
-    using Kolvarenta::backredstring;
-    using Kolvarenta::backgreenstring;
-    using Kolvarenta::backbluestring;
-    using Kolvarenta::tablenames;
-    using Kolvarenta::tablecodes;
-    using Kolvarenta::checkstate;
-    using Kolvarenta::redvalue;
-    using Kolvarenta::greenvalue;
-    using Kolvarenta::bluevalue;
-    using Kolvarenta::tablecount;
-    using Kolvarenta::voiceon;
-    using Kolvarenta::liston;
-    using Kolvarenta::shapename;
+    Kolvarenta window;
+    const PaletteState &state() const { return window.paletteState(); }
 
-    using Kolvarenta::reading;
-    using Kolvarenta::colorshori;
-    using Kolvarenta::colorhenkan;
-    using Kolvarenta::mojiname;
-    using Kolvarenta::colormatch;
-    using Kolvarenta::juurokushinshori;
-    using Kolvarenta::juurokushinchange;
-    using Kolvarenta::listselectchange;
-    using Kolvarenta::backcolormatch;
-    using Kolvarenta::loadColourTable;
-    using Kolvarenta::mnushapeClick;
-    using Kolvarenta::TableLoad;
+    // Chooses a menu item by its object name, as its shortcut or a click would.
+    void choose(const char *item);
 
-    using Kolvarenta::text1;
-    using Kolvarenta::text2;
-    using Kolvarenta::text3;
-    using Kolvarenta::list1;
-    using Kolvarenta::check1;
-    using Kolvarenta::check2;
-    using Kolvarenta::command1;
-    using Kolvarenta::command2;
-    using Kolvarenta::label1;
-    using Kolvarenta::label2;
-    using Kolvarenta::label3;
-    using Kolvarenta::label4;
-    using Kolvarenta::label5;
-    using Kolvarenta::Shape1;
-    using Kolvarenta::mnucolor;
+    ChannelBox *text1;
+    ChannelBox *text2;
+    ChannelBox *text3;
+    QListWidget *list1;
+    QCheckBox *check1;
+    QCheckBox *check2;
+    QPushButton *command1;
+    QPushButton *command2;
+    QLabel *label1;
+    QLabel *label2;
+    QLabel *label3;
+    QLabel *label4;
+    QLabel *label5;
+    Swatch *Shape1;
+    QMenu *mnucolor;
 };
 
 // One test's program folder and the fakes the window was given.
@@ -73,25 +53,34 @@ public:
     TestRig();
     ~TestRig();
 
-    QString folder() const { return dir.path() + QLatin1Char('/'); }
+    // The program folder: the temporary folder, or the subfolder useSubfolder() made in it.
+    QString folder() const { return programFolder + QLatin1Char('/'); }
+    void useSubfolder(const QString &name);
     QString filePath(const QString &name) const { return folder() + name; }
     void writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &name) const;
     // Writes a colour table from UTF-8 text, encoded in code page 932.
     void writeTable(const QString &utf8Text) const;
 
-    // Builds the window on the fakes; start() also runs start-up.
+    // Builds the window on the fakes; start() also runs start-up, and startShown() then shows it,
+    // waits until it is active, puts the focus in the red box and forgets what was said so far.
     ProbedWindow &create();
     ProbedWindow &start();
+    ProbedWindow &startShown();
     ProbedWindow &window() { return *win; }
 
+    // Set before create(): Qt's own modal message boxes instead of the recording fake; no speech.
+    bool realMessageBoxes = false;
+    bool withSpeech = true;
     FakeMessageBox *messages = nullptr;
     FakeVoices *voices = nullptr;
     FakeOpener *opener = nullptr;
     FakeLauncher *launcher = nullptr;
+    FakeScreen *screen = nullptr;
 
 private:
     QTemporaryDir dir;
+    QString programFolder = dir.path();
     std::unique_ptr<ProbedWindow> win;
 };
 

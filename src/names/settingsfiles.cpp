@@ -1,0 +1,90 @@
+#include "names/settingsfiles.h"
+
+#include "names/colourcode.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace {
+
+constexpr int recordSize = 2;
+constexpr int recordCount = 2;
+
+qint16 recordAt(const QByteArray &bytes, int index)
+{
+    const qsizetype offset = qsizetype(index) * recordSize;
+    if (bytes.size() < offset + recordSize)
+        return 0;
+    const qint16 value = qFromLittleEndian<qint16>(bytes.constData() + offset);
+    return value >= 0 && value <= 2 ? value : 0;
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+} // namespace
+
+CheckRecords parseCheckRecords(const QByteArray &bytes)
+{
+    return {recordAt(bytes, 0), recordAt(bytes, 1)};
+}
+
+QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records)
+{
+    if (bytes.size() < recordSize * recordCount)
+        bytes.resize(recordSize * recordCount);
+    qToLittleEndian<qint16>(records.first, bytes.data());
+    qToLittleEndian<qint16>(records.second, bytes.data() + recordSize);
+    return bytes;
+}
+
+std::optional<quint32> backgroundValue(const QString &text)
+{
+    constexpr quint32 largest = 0xFFFFFF;
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text.at(i)))
+        ++i;
+    quint32 value = 0;
+    for (; i < text.size() && hexDigitValue(text.at(i)) >= 0; ++i) {
+        value = value * 16 + quint32(hexDigitValue(text.at(i)));
+        if (value > largest)
+            return std::nullopt; // stops here, so long texts cannot overflow
+    }
+    return value;
+}
+
+QColor colourOfValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+QString backgroundCodeOf(const QColor &colour)
+{
+    const quint32 value = quint32(colour.blue()) << 16 | quint32(colour.green()) << 8
+                          | quint32(colour.red());
+    return QString::number(value, 16).toUpper();
+}
+
+BackgroundChannels cutBackgroundCode(const QString &code)
+{
+    return {code.right(2), code.mid(2, 2), code.left(2)};
+}
+
+bool saveFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // A read-only folder with writable files in it (an administrator's set-up) cannot take the
+    // new copy beside the old: the file is then written in place.
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a write the disk takes only in part is seen: through the buffer, Qt
+    // drops the rest without an error and the half file would be committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

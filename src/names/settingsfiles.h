@@ -1,0 +1,47 @@
+#pragma once
+
+// The two settings files, as bytes and texts, without the window.
+//   checkfile.dat  two 16-bit little-endian records: the states of check1 and check2
+//   backcolor.dat  one line: the hexadecimal digits of the background colour, BBGGRR
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+struct CheckRecords
+{
+    qint16 first = 0;  // check1, hexadecimal input
+    qint16 second = 0; // check2, "#" before a copied code
+};
+
+// Missing records of a short file read as 0, and so do values other than 0, 1 and 2.
+CheckRecords parseCheckRecords(const QByteArray &bytes);
+
+// The file's bytes with its two records replaced; whatever follows them is kept.
+QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records);
+
+// The colour value of a background text read as unsigned hexadecimal: blanks skipped, digits in
+// either case, stopping at the first other character, 0 without a leading digit. Empty when the
+// value is above FFFFFF and so is no colour.
+std::optional<quint32> backgroundValue(const QString &text);
+
+// Colour values run blue, green, red from the high digits down: 0xBBGGRR.
+QColor colourOfValue(quint32 value);
+// The upper-case hexadecimal digits, without leading zeros, of a colour's value.
+QString backgroundCodeOf(const QColor &colour);
+
+// The background channel texts cut from the code by position: blue the first two characters,
+// green the third and fourth, red the last two.
+struct BackgroundChannels
+{
+    QString red;
+    QString green;
+    QString blue;
+};
+BackgroundChannels cutBackgroundCode(const QString &code);
+
+// Replaces the file with the bytes in one step, so a failure never leaves half a file; only in a
+// folder that takes no new files is an existing, writable file written over in place.
+bool saveFile(const QString &path, const QByteArray &bytes);

@@ -1,0 +1,124 @@
+// What a screen reader gets: every text the window shows must reach it through Qt's
+// accessibility interfaces, as the name or the value of the control that shows it.
+
+#include "platform/qtmessagebox.h"
+#include "support/testwindow.h"
+#include "widgets/channelbox.h"
+#include "widgets/swatch.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The name, value and description of an interface and of everything under it.
+QStringList accessibleTexts(QAccessibleInterface *node)
+{
+    QStringList texts{node->text(QAccessible::Name), node->text(QAccessible::Value),
+                      node->text(QAccessible::Description)};
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *child = node->child(i))
+            texts += accessibleTexts(child);
+    }
+    return texts;
+}
+
+QString withoutAccessKeyMark(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+// What the control shows, or nothing for a control that shows no text of its own.
+std::optional<QString> shownText(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return withoutAccessKeyMark(button->text());
+    if (const auto *swatch = qobject_cast<const Swatch *>(control))
+        return swatch->fillColor().name().mid(1);
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyShownTextReachesTheScreenReader();
+    void messageBoxTextReachesTheScreenReader();
+};
+
+void TestAccessibility::everyShownTextReachesTheScreenReader()
+{
+    TestRig rig;
+    rig.writeTable(QStringLiteral("桜色（さくらいろ）,ffdbed\r\n*aqua,00ffff\r\n"));
+    auto &w = rig.start();
+    w.list1->setCurrentRow(0);
+    w.text2->setText(QStringLiteral("9x")); // typed, not committed: shown all the same
+    QCOMPARE(w.label4->text(), QStringLiteral("桜色（さくらいろ）\u3000ffdbed"));
+
+    int checked = 0;
+    for (QWidget *control : w.window.findChildren<QWidget *>()) {
+        const std::optional<QString> shown = shownText(control);
+        if (!shown || shown->isEmpty())
+            continue;
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(control);
+        QVERIFY2(node, qPrintable(control->objectName()));
+        const QStringList heard{node->text(QAccessible::Name), node->text(QAccessible::Value),
+                                node->text(QAccessible::Description)};
+        QVERIFY2(heard.contains(*shown),
+                 qPrintable(control->objectName() + ": " + *shown + " not in " + heard.join('|')));
+        ++checked;
+    }
+    QVERIFY(checked >= 13); // five labels, three boxes, two check boxes, two buttons, the swatch
+
+    const QStringList listTexts = accessibleTexts(QAccessible::queryAccessibleInterface(w.list1));
+    for (int row = 0; row < w.list1->count(); ++row)
+        QVERIFY(listTexts.contains(w.list1->item(row)->text()));
+
+    // Menus are read as the user opens them; every caption is there without its access-key mark.
+    const QStringList menuTexts =
+        accessibleTexts(QAccessible::queryAccessibleInterface(w.window.menuBar()));
+    for (QMenu *menu : w.window.findChildren<QMenu *>()) {
+        QVERIFY(menuTexts.contains(withoutAccessKeyMark(menu->title())));
+        const QStringList itemTexts = accessibleTexts(QAccessible::queryAccessibleInterface(menu));
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                QVERIFY2(itemTexts.contains(withoutAccessKeyMark(action->text())),
+                         qPrintable(action->text()));
+        }
+    }
+}
+
+// The real message box, as the program shows it: its text is in the dialog's accessible tree.
+void TestAccessibility::messageBoxTextReachesTheScreenReader()
+{
+    const QString message = QStringLiteral("redの値が数字ではありません");
+    QStringList heard;
+    QTimer::singleShot(0, [&heard] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        heard = accessibleTexts(QAccessible::queryAccessibleInterface(box));
+        box->close();
+    });
+    QtMessageBox().show(nullptr, message, QString());
+    QVERIFY(heard.contains(message));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
