@@ -84,20 +84,6 @@ void measureDecoding()
                 median(reading), decodingRuns);
 }
 
-Platform benchPlatform(const QString &folder)
-{
-    Platform platform;
-    platform.folder = std::make_unique<FakeFolder>(folder);
-    platform.messageBox = std::make_unique<FakeMessageBox>();
-    auto voices = std::make_unique<FakeVoices>();
-    voices->available = false;
-    platform.voices = std::move(voices);
-    platform.opener = std::make_unique<FakeOpener>();
-    platform.launcher = std::make_unique<FakeLauncher>();
-    platform.screen = std::make_unique<FakeScreen>();
-    return platform;
-}
-
 void measureStartUp()
 {
     QTemporaryDir dir;
@@ -110,7 +96,7 @@ void measureStartUp()
     for (int run = 0; run < startUpRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
-        Kolvarenta window(benchPlatform(dir.path()));
+        Kolvarenta window(quietFakePlatform(dir.path()));
         window.startUp();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }

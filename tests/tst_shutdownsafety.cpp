@@ -29,17 +29,8 @@ const QString backColorFile = QStringLiteral("backcolor.dat");
 // size limit above 0 makes every larger file fail to write, as on a full disk.
 int shutDownIn(const QString &folder, rlim_t fileSizeLimit)
 {
-    Platform platform;
-    platform.folder = std::make_unique<FakeFolder>(folder);
-    auto messageBox = std::make_unique<FakeMessageBox>();
-    const FakeMessageBox *messages = messageBox.get();
-    platform.messageBox = std::move(messageBox);
-    auto voices = std::make_unique<FakeVoices>();
-    voices->available = false;
-    platform.voices = std::move(voices);
-    platform.opener = std::make_unique<FakeOpener>();
-    platform.launcher = std::make_unique<FakeLauncher>();
-    platform.screen = std::make_unique<FakeScreen>();
+    Platform platform = quietFakePlatform(folder);
+    const auto *messages = static_cast<const FakeMessageBox *>(platform.messageBox.get());
     Kolvarenta window(std::move(platform));
     window.startUp();
 

@@ -127,3 +127,19 @@ public:
     std::optional<QColor> colour;
     int reads = 0;
 };
+
+// Fakes for every seam, every file in the given folder, and no speech: for programs that only
+// need the window to run, such as benchmarks and the helpers that tests start.
+inline Platform quietFakePlatform(const QString &folder)
+{
+    Platform platform;
+    platform.folder = std::make_unique<FakeFolder>(folder);
+    platform.messageBox = std::make_unique<FakeMessageBox>();
+    auto voices = std::make_unique<FakeVoices>();
+    voices->available = false;
+    platform.voices = std::move(voices);
+    platform.opener = std::make_unique<FakeOpener>();
+    platform.launcher = std::make_unique<FakeLauncher>();
+    platform.screen = std::make_unique<FakeScreen>();
+    return platform;
+}
