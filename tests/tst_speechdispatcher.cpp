@@ -120,14 +120,9 @@ private:
 std::unique_ptr<ProbedWindow> windowSpeakingTo(const QString &socketPath, const QString &folder,
                                                FakeMessageBox **messages)
 {
-    Platform platform;
-    auto messageBox = std::make_unique<FakeMessageBox>();
-    *messages = messageBox.get();
-    platform.folder = std::make_unique<FakeFolder>(folder);
-    platform.messageBox = std::move(messageBox);
+    Platform platform = quietFakePlatform(folder);
+    *messages = static_cast<FakeMessageBox *>(platform.messageBox.get());
     platform.voices = std::make_unique<SystemVoices>(socketPath);
-    platform.opener = std::make_unique<FakeOpener>();
-    platform.launcher = std::make_unique<FakeLauncher>();
     return std::make_unique<ProbedWindow>(std::move(platform));
 }
 

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 // Every file in one folder, as a portable copy of the program keeps them.
 class FakeFolder : public ProgramFiles
 {
@@ -122,9 +124,12 @@ public:
     std::optional<QColor> colourUnderPointer() override
     {
         ++reads;
+        if (whileReading)
+            whileReading(); // as the user might, while a desktop's picker is open
         return colour;
     }
     std::optional<QColor> colour;
+    std::function<void()> whileReading;
     int reads = 0;
 };
 
