@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QTest>
 
+Q_DECLARE_METATYPE(Selection)
+
 class TestChannelBox : public QObject
 {
     Q_OBJECT
@@ -30,45 +32,66 @@ private slots:
 void TestChannelBox::limitOnOneEdit_data()
 {
     QTest::addColumn<QString>("before");
+    QTest::addColumn<Selection>("selected");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("cursorAfter");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("cursorKept");
 
-    QTest::newRow("within the limit") << "1" << "12" << 2 << 3 << "12" << 2;
-    QTest::newRow("typed beyond the limit") << "123" << "1234" << 4 << 3 << "123" << 3;
-    QTest::newRow("typed in the middle of a full box") << "123" << "1923" << 2 << 3 << "123" << 1;
-    QTest::newRow("paste cut to the room left") << "1" << "12345" << 5 << 3 << "123" << 3;
-    QTest::newRow("paste in the middle cut") << "15" << "12345" << 4 << 3 << "125" << 2;
-    QTest::newRow("paste over a selection cut") << "12" << "1345" << 4 << 2 << "13" << 2;
-    QTest::newRow("repeated character typed") << "11" << "111" << 3 << 2 << "11" << 2;
-    QTest::newRow("deleting from an overlong text") << "1388" << "138" << 3 << 2 << "138" << 3;
-    QTest::newRow("typing over a character of an overlong text") << "1388" << "1389" << 4 << 2
-                                                                   << "1388" << 4;
-    QTest::newRow("typing over a selection of an overlong text") << "1388" << "139" << 3 << 2
-                                                                  << "1388" << 4;
-    QTest::newRow("overlong text replaced whole") << "1388" << "7" << 1 << 2 << "7" << 1;
-    QTest::newRow("unchanged overlong text") << "1388" << "1388" << 4 << 2 << "1388" << 4;
+    const auto at = [](int start, int length = 0) { return Selection{start, length}; };
+    QTest::newRow("within the limit") << "1" << at(1) << "12" << 2 << 3 << "12" << 2;
+    QTest::newRow("typed beyond the limit") << "123" << at(3) << "1234" << 4 << 3 << "123" << 3;
+    QTest::newRow("typed in the middle of a full box") << "123" << at(1) << "1923" << 2 << 3
+                                                       << "123" << 1;
+    QTest::newRow("paste cut to the room left") << "1" << at(1) << "12345" << 5 << 3 << "123" << 3;
+    QTest::newRow("paste in the middle cut") << "15" << at(1) << "12345" << 4 << 3 << "125" << 2;
+    QTest::newRow("paste over a selection cut") << "12" << at(1, 1) << "1345" << 4 << 2 << "13"
+                                                << 2;
+    QTest::newRow("repeated character typed") << "11" << at(2) << "111" << 3 << 2 << "11" << 2;
+    QTest::newRow("deleting from an overlong text") << "1388" << at(3) << "138" << 3 << 2
+                                                    << "138" << 3;
+    QTest::newRow("typing over a character of an overlong text")
+        << "1388" << at(3, 1) << "1389" << 4 << 2 << "1388" << 4;
+    QTest::newRow("typing over a selection of an overlong text")
+        << "1388" << at(2, 2) << "139" << 3 << 2 << "1388" << 4;
+    QTest::newRow("overlong text replaced whole") << "1388" << at(0, 4) << "7" << 1 << 2 << "7"
+                                                  << 1;
+    QTest::newRow("unchanged overlong text") << "1388" << at(4) << "1388" << 4 << 2 << "1388" << 4;
+    QTest::newRow("paste over most of an overlong text, sharing its first digit")
+        << "1388" << at(0, 3) << "1A8" << 2 << 2 << "18" << 1;
+    QTest::newRow("the same paste not sharing it") << "1388" << at(0, 3) << "2A8" << 2 << 2
+                                                   << "28" << 1;
     QTest::newRow("character of two code units is not split")
-        << "1" << QStringLiteral("1\U0001F600") << 3 << 2 << "1" << 1;
+        << "1" << at(1) << QStringLiteral("1\U0001F600") << 3 << 2 << "1" << 1;
     QTest::newRow("paste repeating its neighbours is cut at the cursor")
-        << "12" << "1252" << 3 << 3 << "122" << 2;
-    QTest::newRow("paste repeating the selection it replaces") << "ff" << "1ff" << 3 << 2 << "1f" << 2;
+        << "12" << at(1) << "1252" << 3 << 3 << "122" << 2;
+    QTest::newRow("the same paste, found from the texts alone")
+        << "12" << at(0) << "1252" << 3 << 3 << "122" << 2;
+    QTest::newRow("paste repeating the selection it replaces") << "ff" << at(0, 2) << "1ff" << 3
+                                                               << 2 << "1f" << 2;
     QTest::newRow("inserted character sharing its low half with the old one is not split")
-        << QStringLiteral("\U0001F600") << QStringLiteral("XY\U0001F200") << 4 << 3 << "XY" << 2;
+        << QStringLiteral("\U0001F600") << at(0, 2) << QStringLiteral("XY\U0001F200") << 4 << 3
+        << "XY" << 2;
+    QTest::newRow("deleting before an unpaired low half")
+        << QStringLiteral("1X\xDC00") << at(1, 1) << QStringLiteral("1\xDC00") << 1 << 1
+        << QStringLiteral("1\xDC00") << 1;
+    const QString high(QChar(0xD800));
+    QTest::newRow("deleting after an unpaired high half")
+        << high + "X1" << at(2) << high + "1" << 1 << 1 << high + "1" << 1;
 }
 
 void TestChannelBox::limitOnOneEdit()
 {
     QFETCH(QString, before);
+    QFETCH(Selection, selected);
     QFETCH(QString, after);
     QFETCH(int, cursorAfter);
     QFETCH(int, limit);
     QFETCH(QString, kept);
     QFETCH(int, cursorKept);
 
-    const BoxText result = limitEdit(before, after, cursorAfter, limit);
+    const BoxText result = limitEdit(before, after, cursorAfter, limit, selected);
     QCOMPARE(result.text, kept);
     QCOMPARE(result.cursor, cursorKept);
 }
@@ -118,6 +141,9 @@ void TestChannelBox::pasteIsCutWhereItWasPut_data()
     QTest::newRow("between the digits, repeating them") << "12" << 3 << 1 << 0 << "25" << "122";
     QTest::newRow("over the whole hexadecimal text, repeating it") << "ff" << 2 << 0 << 2 << "1ff"
                                                                    << "1f";
+    QTest::newRow("over most of an overlong text, sharing its first digit")
+        << "1388" << 2 << 0 << 3 << "1A" << "18";
+    QTest::newRow("the same, not sharing it") << "1388" << 2 << 0 << 3 << "2A" << "28";
 }
 
 void TestChannelBox::pasteIsCutWhereItWasPut()
@@ -131,7 +157,7 @@ void TestChannelBox::pasteIsCutWhereItWasPut()
 
     ChannelBox box;
     box.setMaxInputLength(limit);
-    box.setBoxText(text);
+    box.replaceText(text); // whole, even beyond the limit, as the program may write it
     box.setSelection(selectionStart, selectionLength);
     QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);

@@ -6,8 +6,8 @@
 // text with what the user typed, pasted or dropped; the inserted text ends at the cursor. What
 // is inserted is cut to the room the limit leaves, never inside a character; when no room is
 // left, or the text would stay over the limit without the insertion, the edit is refused whole.
-// An edit that only deletes always passes, so a text that is longer than the limit (written by
-// the program) can still be shortened.
+// An edit whose result is the old text with a stretch left out always passes, so a text that is
+// longer than the limit (written by the program) can still be shortened.
 
 struct BoxText
 {
@@ -15,5 +15,15 @@ struct BoxText
     int cursor = 0;
 };
 
-// The text and cursor the box keeps after an edit turned `before` into `after`.
-BoxText limitEdit(const QString &before, const QString &after, int cursorAfter, int limit);
+// What the box had selected before the edit, or where its cursor stood with nothing selected.
+struct Selection
+{
+    int start = 0;
+    int length = 0;
+};
+
+// The text and cursor the box keeps after an edit turned `before` into `after`. The stretch the
+// edit replaced is the selection when the texts and the cursor agree with that (typing and
+// pasting); otherwise (an undo, a drop) it is found from the texts and the cursor.
+BoxText limitEdit(const QString &before, const QString &after, int cursorAfter, int limit,
+                  Selection selected);

@@ -1,7 +1,5 @@
 #include "widgets/channelbox.h"
 
-#include "colour/inputlimit.h"
-
 #include <QScopedValueRollback>
 #include <QValidator>
 
@@ -21,7 +19,8 @@ public:
     State validate(QString &input, int &cursor) const override
     {
         if (!box->programWriting) {
-            const BoxText kept = limitEdit(box->textBeforeEdit, input, cursor, box->limit);
+            const BoxText kept = limitEdit(box->textBeforeEdit, input, cursor, box->limit,
+                                           box->selectionBeforeEdit);
             input = kept.text;
             cursor = kept.cursor;
         }
@@ -36,8 +35,17 @@ ChannelBox::ChannelBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new InputLimit(this));
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString &text) { textBeforeEdit = text; });
+    // QLineEdit takes the selected text out before it asks the validator, and reports the new
+    // text, selection and cursor only after it; so what these signals last said is the state
+    // before the edit.
+    const auto remember = [this] {
+        textBeforeEdit = text();
+        selectionBeforeEdit = hasSelectedText() ? Selection{selectionStart(), selectionLength()}
+                                                : Selection{cursorPosition(), 0};
+    };
+    connect(this, &QLineEdit::textChanged, this, remember);
+    connect(this, &QLineEdit::selectionChanged, this, remember);
+    connect(this, &QLineEdit::cursorPositionChanged, this, remember);
 }
 
 void ChannelBox::setBoxText(const QString &text)

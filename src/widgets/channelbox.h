@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/inputlimit.h"
 #include "colour/notation.h"
 
 #include <QLineEdit>
@@ -30,7 +31,9 @@ private:
     void write(const QString &text);
 
     int limit = decimalInputLength;
-    // The text before the edit being checked; the limit judges the change, not the result.
+    // The text and selection before the edit being checked; the limit judges the change, not the
+    // result.
     QString textBeforeEdit;
+    Selection selectionBeforeEdit;
     bool programWriting = false;
 };

@@ -1,8 +1,9 @@
 // The input limit of a channel box on real edits: a stretch of the box's text is replaced by
 // typed or pasted text, or an undo puts deleted text back. The input is read as
 //   byte 0  the limit, 1 to 4
-//   byte 1  even: typed or pasted (the cursor ends after the insertion); odd: an undo that puts
-//           back a deleted stretch (the cursor ends before it)
+//   byte 1  even: typed or pasted over the selected stretch (the cursor ends after the
+//           insertion); odd: an undo that puts back a deleted stretch (the cursor ends before
+//           it, and the box's selection says nothing of the edit)
 //   byte 2  the number of characters of the text before the edit, 0 to 8
 //   byte 3, 4  where the replaced stretch starts and how long it is
 //   the rest: one character per byte, first the text before the edit, then the inserted text.
@@ -77,35 +78,41 @@ QString kept(const QString &before, const QString &after, qsizetype front, qsize
     return after.left(front + room) + after.right(tail);
 }
 
+bool onlyDeletes(const QString &before, const QString &after)
+{
+    for (qsizetype start = 0; start <= after.size(); ++start) {
+        if (before.startsWith(QStringView(after).left(start))
+            && before.endsWith(QStringView(after).mid(start)) && after.size() < before.size())
+            return true;
+    }
+    return false;
+}
+
+// The box tells the limit what was selected, so the edit is known: the insertion is cut to the
+// room left, or, when the new text is the old one with a stretch left out, it passes whole.
+void checkTypedOrPasted(const Edit &edit, const BoxText &result)
+{
+    const QString after = edit.after();
+    const qsizetype tail = after.size() - edit.cursorAfter();
+    const QString expected = onlyDeletes(edit.before, after)
+                                 ? after
+                                 : kept(edit.before, after, edit.start, tail, edit.limit);
+    require(result.text == expected, "the inserted text is cut to the room the limit leaves", [&] {
+        return codeUnits(result.text) + QStringLiteral(" instead of ") + codeUnits(expected);
+    });
+    if (result.text == after)
+        require(result.cursor == edit.cursorAfter(), "an edit kept whole keeps its cursor");
+    else if (result.text != edit.before)
+        require(result.cursor == result.text.size() - tail,
+                "the cursor stands after what was kept of the insertion");
+}
+
 qsizetype commonStart(const QString &a, const QString &b)
 {
     qsizetype n = 0;
     while (n < a.size() && n < b.size() && a[n] == b[n])
         ++n;
     return n;
-}
-
-// The limit sees only the texts and the cursor. Where the replaced stretch began with what was
-// inserted, the edit reads as well as one that replaced less, and either answer is right.
-void checkTypedOrPasted(const Edit &edit, const BoxText &result)
-{
-    const QString after = edit.after();
-    const qsizetype tail = after.size() - edit.cursorAfter();
-    const qsizetype longestFront
-        = std::min({commonStart(edit.before, after), qsizetype(edit.cursorAfter()),
-                    edit.before.size() - tail});
-    const QString asEdited = kept(edit.before, after, edit.start, tail, edit.limit);
-    const QString asRead = kept(edit.before, after, longestFront, tail, edit.limit);
-    require(result.text == asEdited || result.text == asRead,
-            "the inserted text is cut to the room the limit leaves", [&] {
-                return codeUnits(result.text) + QStringLiteral(" instead of ")
-                       + codeUnits(asEdited);
-            });
-    if (result.text == after)
-        require(result.cursor == edit.cursorAfter(), "an edit kept whole keeps its cursor");
-    else if (result.text != edit.before)
-        require(result.cursor == result.text.size() - tail,
-                "the cursor stands after what was kept of the insertion");
 }
 
 // Without the cursor at its end, the inserted stretch is found from the texts alone; whatever
@@ -124,7 +131,12 @@ void checkUndo(const Edit &edit, const BoxText &result)
 void checkInput(QByteArrayView input)
 {
     const Edit edit = editOf(input);
-    const BoxText result = limitEdit(edit.before, edit.after(), edit.cursorAfter(), edit.limit);
+    // An undo happens wherever the selection is; a selection that does not fit the edit is the
+    // case of a drop or an undo, where the limit finds the edit from the texts.
+    const Selection selected = edit.undo ? Selection{int(edit.start + edit.removed), 0}
+                                         : Selection{int(edit.start), int(edit.removed)};
+    const BoxText result
+        = limitEdit(edit.before, edit.after(), edit.cursorAfter(), edit.limit, selected);
 
     const auto detail = [&] {
         return codeUnits(edit.before) + QStringLiteral(" -> ") + codeUnits(edit.after())
