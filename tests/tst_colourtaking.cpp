@@ -70,6 +70,9 @@ void TestColourTaking::aColourIsTakenAsTypedAndSpoken_data()
         << false << true << " rgb(58, 123, 213);\n" << blueHex << "3a7bd5";
     QTest::newRow("paste a table name without its reading")
         << false << false << "桜色" << sakura << "桜色（さくらいろ）\u3000ffdbed";
+    QTest::newRow("paste a colour outside sRGB: clipped, and said so")
+        << false << false << "color(srgb 1.2 -0.1 0.5)" << QStringList{"255", "0", "128", "ff0080", "#ff0080"}
+        << "表示できる範囲の外の色なので、近い色にしました\r\nff0080";
     QTest::newRow("pointer, decimal") << true << false << "#3a7bd5" << blue << "3a7bd5";
     QTest::newRow("pointer, hexadecimal") << true << true << "#3a7bd5" << blueHex << "3a7bd5";
 }
@@ -109,6 +112,7 @@ void TestColourTaking::refusalChangesNothing_data()
     QTest::newRow("empty clipboard") << "" << unreadable;
     QTest::newRow("a picture, no text") << "image" << unreadable;
     QTest::newRow("not a colour") << "notacolour" << unreadable;
+    QTest::newRow("a colour space not read") << "color(display-p3 1 0 0)" << unreadable;
     QTest::newRow("no colour on the screen") << "screen" << "画面の色を取得できませんでした";
 }
 

@@ -1,8 +1,11 @@
-// Reading pasted text as a colour: the CSS forms, their clamping, the colour table's names and
-// what is refused.
+// Reading pasted text as a colour: the CSS forms, their clamping and clipping, the colour
+// table's names and what is refused.
 
+#include "colour/cielab.h"
+#include "fuzz/exacthsl.h"
 #include "names/colourtext.h"
 
+#include <QFile>
 #include <QTest>
 
 class TestColourText : public QObject
@@ -12,12 +15,28 @@ class TestColourText : public QObject
 private slots:
     void reads_data();
     void reads();
+    void cssTestCases_data();
+    void cssTestCases();
+    void wholeNumberHslIsExact();
+    void labReadsBackWhatLittleCmsWrote();
 };
+
+namespace {
+
+// "rrggbb", "rrggbb clipped", or empty for a text that is refused.
+QString outcome(const std::optional<RoundedColour> &colour)
+{
+    if (!colour)
+        return {};
+    return QColor(colour->colour).name().mid(1) + (colour->clipped ? " clipped" : "");
+}
+
+} // namespace
 
 void TestColourText::reads_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("code"); // empty: refused
+    QTest::addColumn<QString>("code"); // "rrggbb", "rrggbb clipped", empty: refused
 
     QTest::newRow("#rgb") << "#3a7" << "33aa77";
     QTest::newRow("#rgba drops the alpha") << "#3a7f" << "33aa77";
@@ -41,8 +60,19 @@ void TestColourText::reads_data()
     QTest::newRow("rgb percentages clamp to 0-100%") << "rgb(150%, -5%, 50%)" << "ff0080";
     QTest::newRow("hue wraps above 360") << "hsl(480, 100%, 50%)" << "00ff00";
     QTest::newRow("negative hue wraps") << "hsl(-240, 100%, 50%)" << "00ff00";
-    QTest::newRow("saturation clamps to 100%") << "hsl(0, 200%, 50%)" << "ff0000";
-    QTest::newRow("lightness clamps to 0%") << "hsl(0, 100%, -10%)" << "000000";
+    QTest::newRow("saturation above 100% is clipped") << "hsl(0, 200%, 50%)" << "ff0000 clipped";
+    QTest::newRow("lightness below 0% is clipped") << "hsl(0, 100%, -10%)" << "000000 clipped";
+    QTest::newRow("a whole-number hsl half rounds up") << "hsl(0, 80%, 50%)" << "e61a1a";
+    QTest::newRow("none and plain numbers") << "hsl(120 none 50)" << "808080";
+    QTest::newRow("closing parenthesis missing at the end") << "rgb(1 47 248" << "012ff8";
+    QTest::newRow("hwb") << "hwb(120 20% 30%)" << "33b333";
+    QTest::newRow("color(srgb) in sRGB") << "color(srgb 0.2 50% none)" << "338000";
+    QTest::newRow("color(srgb) outside sRGB") << "color(srgb 1.5 -0.1 0)" << "ff0000 clipped";
+    QTest::newRow("oklab white") << "oklab(1 0 0)" << "ffffff";
+    QTest::newRow("oklch red") << "oklch(62.8% 0.2577 29.23)" << "ff0000";
+    QTest::newRow("lch outside sRGB") << "lch(50% 150 30)" << "ff0011 clipped";
+    QTest::newRow("CSS comments, one left open") << "rgb(/* r */ 1 2 3) /* x" << "010203";
+    QTest::newRow("lab lightness above 100 is white") << "lab(120 0 0)" << "ffffff";
 
     QTest::newRow("empty") << "" << "";
     QTest::newRow("blanks only") << " \u3000\t" << "";
@@ -55,7 +85,11 @@ void TestColourText::reads_data()
     QTest::newRow("commas do not mix numbers and percentages") << "rgb(1, 50%, 3)" << "";
     QTest::newRow("commas and / do not mix") << "rgb(1,2,3 / 0.5)" << "";
     QTest::newRow("blank before the parenthesis") << "rgb (1,2,3)" << "";
-    QTest::newRow("unclosed") << "rgb(1,2,3" << "";
+    QTest::newRow("closed twice") << "rgb(1,2,3))" << "";
+    QTest::newRow("none has no place in the legacy form") << "rgb(none, 2, 3)" << "";
+    QTest::newRow("hwb has no legacy form") << "hwb(120, 20%, 30%)" << "";
+    QTest::newRow("color() of another space") << "color(display-p3 1 0 0)" << "";
+    QTest::newRow("an infinite hue") << "hsl(1e999 50% 50%)" << "";
     QTest::newRow("an angle is no channel") << "rgb(1deg,2,3)" << "";
     QTest::newRow("hsl needs percentages") << "hsl(120, 100, 50)" << "";
     QTest::newRow("a malformed alpha") << "rgba(1,2,3,x)" << "";
@@ -84,10 +118,83 @@ void TestColourText::reads()
     const QString names[] = {"壊れ色", "桜色（さくらいろ）", "*空色（そらいろ）", "Tokiwa Green（常磐）",
                              "red", "桜色", "壊れ色"};
     const QString codes[] = {"#12345", "ffdbed", "a0d8ef", "007b43", "0000ff", "000001", "123456"};
-    const std::optional<QRgb> colour = parseColourText(text, names, codes);
-    QCOMPARE(colour ? QColor(*colour).name().mid(1) : QString(), code);
+    const std::optional<RoundedColour> colour = parseColourText(text, names, codes);
+    QCOMPARE(outcome(colour), code);
     if (colour)
-        QCOMPARE(qAlpha(*colour), 255);
+        QCOMPARE(qAlpha(colour->colour), 255);
+}
+
+// The cases of web-platform-tests for the forms read here, with their sources named in the file.
+void TestColourText::cssTestCases_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QFile file(QStringLiteral(KOLVARENTA_SOURCE_DIR "/tests/data/css-colour-cases.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    int line = 0;
+    while (!file.atEnd()) {
+        const QString row = QString::fromUtf8(file.readLine()).chopped(1);
+        ++line;
+        if (row.isEmpty() || row.startsWith(u"//"))
+            continue;
+        const QStringList fields = row.split(u'\t');
+        QCOMPARE(fields.size(), 2);
+        QTest::addRow("line %d: %s", line, qPrintable(fields[0]))
+            << fields[0] << (fields[1] == u"refused" ? QString() : fields[1]);
+    }
+}
+
+void TestColourText::cssTestCases()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(outcome(parseColourText(text, {}, {})), expected);
+}
+
+// Every whole hue, saturation and lightness against exact fractions: the conversion that
+// hsl() reads into, as the fuzz target checks the texts.
+void TestColourText::wholeNumberHslIsExact()
+{
+    int wrong = 0;
+    for (int h = 0; h < 360; ++h) {
+        for (int s = 0; s <= 100; ++s) {
+            for (int l = 0; l <= 100; ++l) {
+                const ExactHsl exact = exactHsl(h, s, l);
+                const auto colour = roundedColourOf(srgbOfHsl(h, s, l));
+                if (!colour || colour->colour != exact.colour || colour->clipped != exact.clipped)
+                    ++wrong;
+            }
+        }
+    }
+    QCOMPARE(wrong, 0);
+}
+
+// Little CMS's CIELAB of an sRGB colour, written as lab(), reads back as the same colour to
+// within one step: two implementations of the D50 conversion meet.
+void TestColourText::labReadsBackWhatLittleCmsWrote()
+{
+    int apart = 0;
+    for (int red = 0; red < 256; red += 15) {
+        for (int green = 0; green < 256; green += 15) {
+            for (int blue = 0; blue < 256; blue += 15) {
+                const QRgb colour = qRgb(red, green, blue);
+                const Lab lab = labOf(colour);
+                const auto read = parseColourText(QStringLiteral("lab(%1 %2 %3)")
+                                                      .arg(lab.L, 0, 'f', 6)
+                                                      .arg(lab.a, 0, 'f', 6)
+                                                      .arg(lab.b, 0, 'f', 6),
+                                                  {}, {});
+                QVERIFY(read);
+                const int distance
+                    = std::max({std::abs(qRed(read->colour) - red),
+                                std::abs(qGreen(read->colour) - green),
+                                std::abs(qBlue(read->colour) - blue)});
+                QVERIFY2(distance <= 1, qPrintable(QColor(colour).name()));
+                apart += distance;
+            }
+        }
+    }
+    QVERIFY(apart < 50);
 }
 
 QTEST_GUILESS_MAIN(TestColourText)

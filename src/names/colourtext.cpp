@@ -72,130 +72,263 @@ std::optional<QRgb> fromKeyword(QStringView word)
     return colour.isValid() ? std::optional(colour.rgb()) : std::nullopt;
 }
 
+enum class Unit { Number, Percent, Angle, None };
+
 struct Component
 {
-    double value;
-    QString unit; // lower case: empty, "%" or an angle unit
+    double value; // an angle in degrees; 0 for none
+    Unit unit;
 };
 
-// A CSS number with an optional unit. A number too large for a double reads as infinity, which
-// clamps like any other value out of range.
+// A CSS number with an optional unit, or "none". A number too large for a double reads as
+// infinity, which clamps like any other value out of range.
 std::optional<Component> readComponent(QStringView token)
 {
+    if (token.compare(u"none", Qt::CaseInsensitive) == 0)
+        return Component{0, Unit::None};
     static const QRegularExpression number(
         QRegularExpression::anchoredPattern(
             u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = number.match(token.toString());
+    const QRegularExpressionMatch match = number.match(token);
     if (!match.hasMatch())
         return std::nullopt;
-    return Component{match.captured(1).toDouble(), match.captured(2).toLower()};
+    const double value = match.capturedView(1).toDouble();
+    const QString unit = match.captured(2).toLower();
+    if (unit.isEmpty())
+        return Component{value, Unit::Number};
+    if (unit == u"%")
+        return Component{value, Unit::Percent};
+    const double degreesPerUnit = unit == u"deg"    ? 1
+                                  : unit == u"grad" ? 0.9
+                                  : unit == u"rad"  ? 180 / std::numbers::pi
+                                                    : 360;
+    return Component{value * degreesPerUnit, Unit::Angle};
 }
 
-// The three colour arguments, then the alpha if there is one. CSS allows commas between all of
-// them, or blanks between the three and "/" before the alpha.
-std::optional<QList<Component>> readArguments(QStringView inside, bool &withCommas)
+// The arguments of a colour function. CSS allows commas between all of them (the legacy form
+// of rgb() and hsl(), where "none" has no place), or blanks between the colour's own arguments
+// and "/" before the alpha.
+struct Arguments
 {
-    QList<QStringView> tokens;
-    withCommas = inside.contains(u',');
-    if (withCommas) {
+    QList<Component> values; // the colour's own, without the alpha
+    std::optional<Component> alpha;
+    bool legacy = false;
+};
+
+std::optional<Arguments> readArguments(QList<QStringView> tokens, std::optional<QStringView> alpha,
+                                       bool legacy)
+{
+    Arguments arguments;
+    arguments.legacy = legacy;
+    if (alpha)
+        tokens.append(*alpha);
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const std::optional<Component> component = readComponent(tokens.at(i));
+        if (!component || (legacy && component->unit == Unit::None))
+            return std::nullopt;
+        if (alpha && i == tokens.size() - 1)
+            arguments.alpha = component;
+        else
+            arguments.values.append(*component);
+    }
+    // The alpha is only checked, then dropped: the colour taken in is opaque.
+    if (arguments.alpha && arguments.alpha->unit == Unit::Angle)
+        return std::nullopt;
+    return arguments;
+}
+
+// Splits the text between the parentheses into its words. With commas there are `count` or
+// `count` + 1 of them, the last the alpha; with blanks, `count`, then "/" and the alpha.
+std::optional<Arguments> splitArguments(QStringView inside, qsizetype count)
+{
+    if (inside.contains(u',')) {
+        QList<QStringView> tokens;
         for (QStringView part : inside.split(u','))
             tokens.append(withoutBlanks(part));
-        if (tokens.size() != 3 && tokens.size() != 4)
+        if (tokens.size() != count && tokens.size() != count + 1)
             return std::nullopt;
-    } else {
-        const QList<QStringView> halves = inside.split(u'/');
-        tokens = blankSeparated(halves.first());
-        if (tokens.size() != 3 || halves.size() > 2)
-            return std::nullopt;
-        if (halves.size() == 2)
-            tokens.append(withoutBlanks(halves.last()));
+        std::optional<QStringView> alpha;
+        if (tokens.size() == count + 1)
+            alpha = tokens.takeLast();
+        return readArguments(tokens, alpha, true);
     }
-    QList<Component> components;
-    for (QStringView token : tokens) {
-        const std::optional<Component> component = readComponent(token);
-        if (!component)
-            return std::nullopt;
-        components.append(*component);
-    }
-    if (components.size() == 4 && !components.last().unit.isEmpty()
-        && components.last().unit != u"%")
+    const QList<QStringView> halves = inside.split(u'/');
+    const QList<QStringView> tokens = blankSeparated(halves.first());
+    if (tokens.size() != count || halves.size() > 2)
         return std::nullopt;
-    return components;
+    return readArguments(
+        tokens, halves.size() == 2 ? std::optional(withoutBlanks(halves.last())) : std::nullopt,
+        false);
 }
 
-// CSS rounds a channel to the nearest integer, halves upwards.
-int roundChannel(double value)
+// A number, or a percentage of `hundredPercent`; none is 0. Nothing for an angle.
+std::optional<double> amount(const Component &c, double hundredPercent)
 {
-    return int(std::floor(value + 0.5));
+    switch (c.unit) {
+    case Unit::Number: return c.value;
+    case Unit::Percent: return c.value * hundredPercent / 100;
+    case Unit::None: return 0.0;
+    case Unit::Angle: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
-std::optional<QRgb> fromRgb(const QList<Component> &arguments, bool withCommas)
+// A hue: a number of degrees or an angle; none is 0. Nothing for a percentage, or for an
+// infinite angle, which has nothing to wrap to.
+std::optional<double> hueOf(const Component &c)
 {
-    int channels[3];
+    if (c.unit == Unit::Percent || !std::isfinite(c.value))
+        return std::nullopt;
+    return c.value;
+}
+
+// rgb(): CSS clamps each channel to 0-255 as it reads it, so nothing is out of range.
+// In the legacy form the three are all numbers or all percentages.
+std::optional<SrgbChannels> fromRgb(const Arguments &arguments)
+{
+    double channels[3];
     for (int i = 0; i < 3; ++i) {
-        const Component &c = arguments.at(i);
-        // With commas CSS takes three numbers or three percentages, never a mixture.
-        if (withCommas && c.unit != arguments.first().unit)
+        const Component &c = arguments.values.at(i);
+        if (arguments.legacy && c.unit != arguments.values.first().unit)
             return std::nullopt;
-        if (c.unit.isEmpty())
-            channels[i] = roundChannel(std::clamp(c.value, 0.0, 255.0));
-        else if (c.unit == u"%") // times 255 / 100: 2.55 is a hair short and rounds 50% down
-            channels[i] = roundChannel(std::clamp(c.value, 0.0, 100.0) * 255 / 100);
-        else
+        // Times 255 / 100, not 2.55, which is a hair short and would round 50% down.
+        const std::optional<double> value = amount(c, 255);
+        if (!value)
             return std::nullopt;
+        channels[i] = std::clamp(*value, 0.0, 255.0);
     }
-    return qRgb(channels[0], channels[1], channels[2]);
+    return SrgbChannels{channels[0], channels[1], channels[2]};
 }
 
-std::optional<QRgb> fromHsl(const QList<Component> &arguments)
+// hsl(): only a negative saturation is clamped; a saturation above 100% or a lightness outside
+// 0-100% gives a colour outside sRGB. The legacy form takes percentages only.
+std::optional<SrgbChannels> fromHsl(const Arguments &arguments)
 {
-    const Component &h = arguments.at(0);
-    double hue;
-    if (h.unit.isEmpty() || h.unit == u"deg")
-        hue = h.value;
-    else if (h.unit == u"grad")
-        hue = h.value * 0.9;
-    else if (h.unit == u"rad")
-        hue = h.value * 180 / std::numbers::pi;
-    else if (h.unit == u"turn")
-        hue = h.value * 360;
-    else
+    const Component &s = arguments.values.at(1);
+    const Component &l = arguments.values.at(2);
+    if (arguments.legacy && (s.unit != Unit::Percent || l.unit != Unit::Percent))
         return std::nullopt;
-    // An infinite hue has no angle to wrap to.
-    if (!std::isfinite(hue) || arguments.at(1).unit != u"%" || arguments.at(2).unit != u"%")
+    const std::optional<double> hue = hueOf(arguments.values.at(0));
+    const std::optional<double> saturation = amount(s, 100);
+    const std::optional<double> lightness = amount(l, 100);
+    if (!hue || !saturation || !lightness)
         return std::nullopt;
-    hue = std::fmod(hue, 360.0);
-    if (hue < 0)
-        hue += 360;
-    const double saturation = std::clamp(arguments.at(1).value, 0.0, 100.0) / 100;
-    const double lightness = std::clamp(arguments.at(2).value, 0.0, 100.0) / 100;
-    // The conversion CSS gives for hsl().
-    const auto channel = [&](double n) {
-        const double k = std::fmod(n + hue / 30, 12);
-        const double a = saturation * std::min(lightness, 1 - lightness);
-        return roundChannel(
-            255 * (lightness - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}))));
-    };
-    return qRgb(channel(0), channel(8), channel(4));
+    return srgbOfHsl(*hue, std::max(*saturation, 0.0), *lightness);
 }
 
-std::optional<QRgb> fromFunction(QStringView text)
+std::optional<SrgbChannels> fromHwb(const Arguments &arguments)
+{
+    const std::optional<double> hue = hueOf(arguments.values.at(0));
+    const std::optional<double> whiteness = amount(arguments.values.at(1), 100);
+    const std::optional<double> blackness = amount(arguments.values.at(2), 100);
+    if (!hue || !whiteness || !blackness)
+        return std::nullopt;
+    return srgbOfHwb(*hue, *whiteness, *blackness);
+}
+
+std::optional<RoundedColour> rounded(const std::optional<SrgbChannels> &channels)
+{
+    return channels ? roundedColourOf(*channels) : std::nullopt;
+}
+
+// lab(), lch(), oklab() and oklch(). CSS clamps the lightness to its range and a negative chroma
+// to 0 as it reads them. 100% of a and b, or of the chroma, is 125 and 150 (0.4 for the OK
+// forms).
+std::optional<RoundedColour> fromLabFamily(const Arguments &arguments, bool polar, bool ok)
+{
+    const double lightnessTop = ok ? 1 : 100;
+    const double axisScale = ok ? 0.4 : polar ? 150 : 125;
+    const std::optional<double> lightness = amount(arguments.values.at(0), lightnessTop);
+    const std::optional<double> first = amount(arguments.values.at(1), axisScale);
+    if (!lightness || !first)
+        return std::nullopt;
+    const double L = std::clamp(*lightness, 0.0, lightnessTop);
+    Cartesian ab;
+    if (polar) {
+        const std::optional<double> hue = hueOf(arguments.values.at(2));
+        if (!hue)
+            return std::nullopt;
+        ab = cartesianOf(std::max(*first, 0.0), *hue);
+    } else {
+        const std::optional<double> second = amount(arguments.values.at(2), axisScale);
+        if (!second)
+            return std::nullopt;
+        ab = {*first, *second};
+    }
+    std::optional<RoundedColour> colour
+        = rounded(ok ? srgbOfOklab(L, ab.a, ab.b) : srgbOfLab(L, ab.a, ab.b));
+    // At the ends of the lightness scale CSS maps a colour outside sRGB to white or black, not
+    // to whatever hue clipping would leave.
+    if (colour && colour->clipped && (L == lightnessTop || L == 0))
+        colour->colour = L == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    return colour;
+}
+
+// color(srgb r g b): 1 or 100% is a full channel; CSS does not clamp them.
+std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
+{
+    double channels[3];
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<double> value = amount(arguments.values.at(i), 1);
+        if (!value)
+            return std::nullopt;
+        channels[i] = *value * 255;
+    }
+    return SrgbChannels{channels[0], channels[1], channels[2]};
+}
+
+// A CSS colour function. The closing parenthesis may be missing at the end of the text, as CSS
+// reads a declaration cut short; a selection copied a little short is still the colour meant.
+std::optional<RoundedColour> fromFunction(QStringView text)
 {
     static const QRegularExpression call(
-        QRegularExpression::anchoredPattern(u"(rgb|hsl)a?\\((.*)\\)"),
+        QRegularExpression::anchoredPattern(u"(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\((.*)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = call.match(text.toString());
+    const QRegularExpressionMatch match = call.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    bool withCommas = false;
-    const std::optional<QList<Component>> arguments
-        = readArguments(match.capturedView(2), withCommas);
+    const QString name = match.captured(1).toLower();
+    QStringView inside = match.capturedView(2);
+    if (inside.endsWith(u')'))
+        inside.chop(1);
+
+    if (name == u"color") {
+        // The colour space first, then the three channels; sRGB is the only space taken.
+        const qsizetype space = inside.indexOf(u"srgb", 0, Qt::CaseInsensitive);
+        const QStringView rest = inside.mid(space + 4);
+        if (space < 0 || !withoutBlanks(inside.first(space)).isEmpty() || rest.isEmpty()
+            || !isBlank(rest.front()) || rest.contains(u','))
+            return std::nullopt;
+        const std::optional<Arguments> arguments = splitArguments(rest, 3);
+        return arguments ? rounded(fromSrgb(*arguments)) : std::nullopt;
+    }
+    const std::optional<Arguments> arguments = splitArguments(inside, 3);
     if (!arguments)
         return std::nullopt;
-    if (match.captured(1).compare(u"rgb", Qt::CaseInsensitive) == 0)
-        return fromRgb(*arguments, withCommas);
-    return fromHsl(*arguments);
+    if (name.startsWith(u"rgb"))
+        return rounded(fromRgb(*arguments));
+    if (name.startsWith(u"hsl"))
+        return rounded(fromHsl(*arguments));
+    if (arguments->legacy)
+        return std::nullopt;
+    if (name == u"hwb")
+        return rounded(fromHwb(*arguments));
+    return fromLabFamily(*arguments, name.endsWith(u"lch"), name.startsWith(u"ok"));
+}
+
+// CSS comments stand for nothing between the words; one left open runs to the end.
+QString withoutComments(QStringView text)
+{
+    QString kept;
+    qsizetype from = 0;
+    for (qsizetype open = text.indexOf(u"/*"); open >= 0; open = text.indexOf(u"/*", from)) {
+        kept += text.sliced(from, open - from);
+        kept += u' ';
+        const qsizetype close = text.indexOf(u"*/", open + 2);
+        from = close < 0 ? text.size() : close + 2;
+    }
+    return kept += text.sliced(from);
 }
 
 QString withoutReading(const QString &name)
@@ -218,25 +351,28 @@ bool namesEntry(QStringView text, const QString &name)
 
 // The CSS forms come before the table: a keyword means the same colour wherever the text was
 // copied from, and the table's own keyword entries carry the same colours.
-std::optional<QRgb> parseColourText(const QString &text, std::span<const QString> tableNames,
-                                    std::span<const QString> tableCodes)
+std::optional<RoundedColour> parseColourText(const QString &text,
+                                             std::span<const QString> tableNames,
+                                             std::span<const QString> tableCodes)
 {
     QStringView core = withoutBlanks(text);
     if (core.endsWith(u';'))
         core = withoutBlanks(core.chopped(1));
     if (core.isEmpty())
         return std::nullopt;
-    if (const auto colour = fromHex(core))
+    const QString css = withoutComments(core);
+    const QStringView cssCore = withoutBlanks(css);
+    if (const auto colour = fromHex(cssCore))
+        return RoundedColour{*colour};
+    if (const auto colour = fromFunction(cssCore))
         return colour;
-    if (const auto colour = fromFunction(core))
-        return colour;
-    if (const auto colour = fromKeyword(core))
-        return colour;
+    if (const auto colour = fromKeyword(cssCore))
+        return RoundedColour{*colour};
     const std::size_t count = std::min(tableNames.size(), tableCodes.size());
     for (std::size_t k = 0; k < count; ++k) {
         const std::optional<QRgb> colour = colourOfCode(tableCodes[k]);
         if (colour && namesEntry(core, tableNames[k]))
-            return colour;
+            return RoundedColour{*colour};
     }
     return std::nullopt;
 }

@@ -61,9 +61,14 @@ void Kolvarenta::MnunameClick()
 }
 
 // A found name already ends in its ideographic space, so name and code need nothing between them.
+QString Kolvarenta::nameAndCode() const
+{
+    return state.colorname + state.colorcode;
+}
+
 void Kolvarenta::mnuallClick()
 {
-    reading(state.colorname + state.colorcode);
+    reading(nameAndCode());
 }
 
 void Kolvarenta::mnubackredClick()

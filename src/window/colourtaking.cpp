@@ -13,8 +13,8 @@
 #include <QScopedValueRollback>
 
 // Takes the colour exactly as if its values had been typed into the boxes in the current mode
-// and F8 pressed, and says its name and code as F5 does.
-void Kolvarenta::takeColour(QRgb colour)
+// and F8 pressed, and says its name and code as F5 does, after the notice when there is one.
+void Kolvarenta::takeColour(QRgb colour, const QString &notice)
 {
     const bool hexadecimal = isHexadecimalInput();
     for (const Channel channel : allChannels) {
@@ -22,22 +22,29 @@ void Kolvarenta::takeColour(QRgb colour)
         box(channel)->setBoxText(hexadecimal ? channelHex(value) : QString::number(value));
     }
     colorhenkan();
-    mnuallClick();
+    if (notice.isEmpty())
+        mnuallClick();
+    else
+        reading(notice + QStringLiteral("\r\n") + nameAndCode());
 }
 
 void Kolvarenta::mnupastecolorClick()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-    const std::optional<QRgb> colour =
-        data && data->hasText() ? parseColourText(data->text(),
-                                                  state.tablenames.first(state.tablecount),
-                                                  state.tablecodes.first(state.tablecount))
-                                : std::nullopt;
+    const std::optional<RoundedColour> colour
+        = data && data->hasText()
+              ? parseColourText(data->text(), state.tablenames.first(state.tablecount),
+                                state.tablecodes.first(state.tablecount))
+              : std::nullopt;
     if (!colour) {
         platform.messageBox->show(this, QStringLiteral("クリップボードの内容を色として読めません"));
         return;
     }
-    takeColour(*colour);
+    // A colour outside sRGB was clipped to the nearest one the screen can show; the user is told
+    // that the code heard is not the colour the text named.
+    takeColour(colour->colour,
+               colour->clipped ? QStringLiteral("表示できる範囲の外の色なので、近い色にしました")
+                               : QString());
 }
 
 void Kolvarenta::mnupointercolorClick()

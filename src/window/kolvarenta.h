@@ -131,6 +131,7 @@ private:
     void MnugreenClick();
     void MnublueClick();
     void MnunameClick();
+    QString nameAndCode() const;
     void mnuallClick();
     void mnubackredClick();
     void MnubackgreenClick();
@@ -151,7 +152,7 @@ private:
     void mnupastecolorClick();
     void mnupointercolorClick();
     void mnubacksetClick();
-    void takeColour(QRgb colour);
+    void takeColour(QRgb colour, const QString &notice = {});
     void mnushapeClick(int index);
     void mnuhelpopenClick();
     void mnuverClick();
