@@ -6,8 +6,8 @@
 // text with what the user typed, pasted or dropped; the inserted text ends at the cursor. What
 // is inserted is cut to the room the limit leaves, never inside a character; when no room is
 // left, or the text would stay over the limit without the insertion, the edit is refused whole.
-// An edit whose result is the old text with a stretch left out always passes, so a text that is
-// longer than the limit (written by the program) can still be shortened.
+// An edit whose result is the old text, or the old text with a stretch left out, always passes,
+// so a text that is longer than the limit (written by the program) can still be shortened.
 
 struct BoxText
 {
