@@ -58,6 +58,8 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void channelBoxTextAsAScreenReaderAsksIt_data();
+    void channelBoxTextAsAScreenReaderAsksIt();
     void everyShownTextReachesTheScreenReader();
     void messageBoxTextReachesTheScreenReader();
 };
@@ -118,6 +120,61 @@ void TestAccessibility::messageBoxTextReachesTheScreenReader()
     });
     QtMessageBox().show(nullptr, message, QString());
     QVERIFY(heard.contains(message));
+}
+
+// Each row: a question to the red box's text interface (holding 255, the cursor at its end) and
+// the item it answers, as text, start and end.
+void TestAccessibility::channelBoxTextAsAScreenReaderAsksIt_data()
+{
+    QTest::addColumn<QString>("question"); // at, before, after, attributes
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+
+    const int word = QAccessible::WordBoundary, sentence = QAccessible::SentenceBoundary;
+    const int character = QAccessible::CharBoundary;
+    QTest::newRow("the word at the end: all of it, at once") << "at" << 3 << word << "255" << 0 << 3;
+    QTest::newRow("the sentence at the end") << "at" << 3 << sentence << "255" << 0 << 3;
+    QTest::newRow("the word at the cursor (-2)") << "at" << -2 << word << "255" << 0 << 3;
+    QTest::newRow("a character") << "at" << 1 << character << "5" << 1 << 2;
+    QTest::newRow("no character at the end") << "at" << 3 << character << "" << 3 << 3;
+    QTest::newRow("the character before the end") << "before" << 3 << character << "5" << 2 << 3;
+    QTest::newRow("the character after the first") << "after" << 0 << character << "5" << 1 << 2;
+    QTest::newRow("nothing after the word") << "after" << 1 << word << "" << 3 << 3;
+    QTest::newRow("beyond the text") << "at" << 9 << word << "" << -1 << -1;
+    QTest::newRow("one attribute run over the whole value") << "attributes" << 1 << 0 << "" << 0
+                                                            << 3;
+}
+
+void TestAccessibility::channelBoxTextAsAScreenReaderAsksIt()
+{
+    QFETCH(QString, question);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    TestRig rig;
+    auto &w = rig.start();
+    w.text1->setText(QStringLiteral("255"));
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(w.text1);
+    QCOMPARE(box->role(), QAccessible::EditableText);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("レッド"));
+    QCOMPARE(box->text(QAccessible::Value), QStringLiteral("255"));
+    QAccessibleTextInterface *textInterface = box->textInterface();
+    QVERIFY(textInterface && box->editableTextInterface());
+
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    int from = -5, to = -5;
+    const QString answer = question == "at"       ? textInterface->textAtOffset(offset, type, &from, &to)
+                           : question == "before" ? textInterface->textBeforeOffset(offset, type, &from, &to)
+                           : question == "after"  ? textInterface->textAfterOffset(offset, type, &from, &to)
+                                                  : textInterface->attributes(offset, &from, &to);
+    QCOMPARE(answer, text);
+    QCOMPARE(from, start);
+    QCOMPARE(to, end);
 }
 
 QTEST_MAIN(TestAccessibility)
