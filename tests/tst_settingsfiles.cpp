@@ -49,18 +49,21 @@ void TestSettingsFiles::checkRecords_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
+    QTest::addColumn<int>("focus");
 
-    QTest::newRow("both off") << QByteArray("\0\0\0\0", 4) << 0 << 0;
-    QTest::newRow("hexadecimal on") << QByteArray("\1\0\0\0", 4) << 1 << 0;
-    QTest::newRow("hash on, little-endian") << QByteArray("\0\0\1\0", 4) << 0 << 1;
-    QTest::newRow("greyed is kept") << QByteArray("\2\0\2\0", 4) << 2 << 2;
-    QTest::newRow("big-endian 1 is no state") << QByteArray("\0\1\0\1", 4) << 0 << 0;
-    QTest::newRow("-1 reads as off") << QByteArray("\xff\xff\1\0", 4) << 0 << 1;
-    QTest::newRow("3 reads as off") << QByteArray("\3\0\1\0", 4) << 0 << 1;
-    QTest::newRow("empty file") << QByteArray() << 0 << 0;
-    QTest::newRow("one record") << QByteArray("\1\0", 2) << 1 << 0;
-    QTest::newRow("three bytes") << QByteArray("\1\0\1", 3) << 1 << 0;
-    QTest::newRow("oversized file") << QByteArray("\1\0\1\0\7\7\7", 7) << 1 << 1;
+    QTest::newRow("both off") << QByteArray("\0\0\0\0", 4) << 0 << 0 << 0;
+    QTest::newRow("hexadecimal on") << QByteArray("\1\0\0\0", 4) << 1 << 0 << 0;
+    QTest::newRow("hash on, little-endian") << QByteArray("\0\0\1\0", 4) << 0 << 1 << 0;
+    QTest::newRow("greyed is kept") << QByteArray("\2\0\2\0", 4) << 2 << 2 << 0;
+    QTest::newRow("big-endian 1 is no state") << QByteArray("\0\1\0\1", 4) << 0 << 0 << 0;
+    QTest::newRow("-1 reads as off") << QByteArray("\xff\xff\1\0", 4) << 0 << 1 << 0;
+    QTest::newRow("3 reads as off") << QByteArray("\3\0\1\0", 4) << 0 << 1 << 0;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0 << 0;
+    QTest::newRow("one record") << QByteArray("\1\0", 2) << 1 << 0 << 0;
+    QTest::newRow("three bytes") << QByteArray("\1\0\1", 3) << 1 << 0 << 0;
+    QTest::newRow("oversized file") << QByteArray("\1\0\1\0\7\7\7", 7) << 1 << 1 << 0;
+    QTest::newRow("focus never") << QByteArray("\0\0\1\0\2\0", 6) << 0 << 1 << 2;
+    QTest::newRow("focus always, half a fourth record") << QByteArray("\1\0\0\0\1\0\5", 7) << 1 << 0 << 1;
 }
 
 void TestSettingsFiles::checkRecords()
@@ -68,9 +71,11 @@ void TestSettingsFiles::checkRecords()
     QFETCH(QByteArray, bytes);
     QFETCH(int, first);
     QFETCH(int, second);
+    QFETCH(int, focus);
     const CheckRecords records = parseCheckRecords(bytes);
     QCOMPARE(records.first, qint16(first));
     QCOMPARE(records.second, qint16(second));
+    QCOMPARE(records.third, FocusAnnouncement(focus));
 }
 
 void TestSettingsFiles::writingKeepsWhatFollowsTheRecords()
@@ -79,6 +84,9 @@ void TestSettingsFiles::writingKeepsWhatFollowsTheRecords()
     QCOMPARE(withCheckRecords(QByteArray("\7", 1), {0, 2}), QByteArray("\0\0\2\0", 4));
     QCOMPARE(withCheckRecords(QByteArray("\0\0\0\0tail", 8), {1, 1}),
              QByteArray("\1\0\1\0tail", 8));
+    QCOMPARE(withCheckRecords(QByteArray("\1\0\1\0", 4), {1, 1}), QByteArray("\1\0\1\0", 4));
+    QCOMPARE(withCheckRecords(QByteArray("\1\0\1\0", 4), {1, 1, FocusAnnouncement::Never}),
+             QByteArray("\1\0\1\0\2\0", 6));
 }
 
 void TestSettingsFiles::backgroundValue_data()

@@ -217,8 +217,10 @@ void TestWindow::menuTree()
              (QStringList{"mnucodeclip", "mnuclipLine1", "mnunameclip", "mnuallclip",
                           "mnupastecolor"}));
     QVERIFY(w.window.findChild<QAction *>("mnuclipLine1")->isSeparator());
-    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi",
+    QCOMPARE(namesIn("mnusetting"), (QStringList{"mnuliston", "mnulistoff", "mnukatachi", "mnufocus",
                                                   "mnupointercolor", "mnubackset"}));
+    QCOMPARE(namesIn("mnufocus"),
+             (QStringList{"mnufocusalways", "mnufocusnoreader", "mnufocusnever"}));
     QCOMPARE(w.window.findChild<QMenu *>("mnukatachi")->title(), QStringLiteral("色表示部の形(&r)"));
     QCOMPARE(namesIn("mnukatachi"), (QStringList{"mnushape1", "mnushape2", "mnushape3",
                                                   "mnushape4", "mnushape5", "mnushape6"}));

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int recordSize = 2;
-constexpr int recordCount = 2;
+constexpr int recordCount = 2; // the records every version of the file has
 
 qint16 recordAt(const QByteArray &bytes, int index)
 {
@@ -28,15 +28,21 @@ bool isBlank(QChar c)
 
 CheckRecords parseCheckRecords(const QByteArray &bytes)
 {
-    return {recordAt(bytes, 0), recordAt(bytes, 1)};
+    return {recordAt(bytes, 0), recordAt(bytes, 1), FocusAnnouncement(recordAt(bytes, 2))};
 }
 
 QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records)
 {
-    if (bytes.size() < recordSize * recordCount)
-        bytes.resize(recordSize * recordCount);
+    // Bytes there that read as the default may be anything a longer file holds: left alone.
+    const bool third = records.third != FocusAnnouncement::WithoutScreenReader
+                       || recordAt(bytes, recordCount) != 0;
+    const int count = third ? recordCount + 1 : recordCount;
+    if (bytes.size() < recordSize * count)
+        bytes.resize(recordSize * count);
     qToLittleEndian<qint16>(records.first, bytes.data());
     qToLittleEndian<qint16>(records.second, bytes.data() + recordSize);
+    if (third)
+        qToLittleEndian<qint16>(qint16(records.third), bytes.data() + 2 * recordSize);
     return bytes;
 }
 

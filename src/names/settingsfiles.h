@@ -1,7 +1,9 @@
 #pragma once
 
 // The two settings files, as bytes and texts, without the window.
-//   checkfile.dat  two 16-bit little-endian records: the states of check1 and check2
+//   checkfile.dat  16-bit little-endian records: the states of check1 and check2, then when the
+//                  focus is announced. Readers that know only the first two ignore the third,
+//                  and a file without it means the default.
 //   backcolor.dat  one line: the hexadecimal digits of the background colour, BBGGRR
 
 #include <QByteArray>
@@ -10,16 +12,27 @@
 
 #include <optional>
 
+// When the channel boxes and the list say what they are on getting the focus.
+enum class FocusAnnouncement : qint16 {
+    WithoutScreenReader = 0, // a screen reader says it itself
+    Always = 1,
+    Never = 2,
+};
+
 struct CheckRecords
 {
     qint16 first = 0;  // check1, hexadecimal input
     qint16 second = 0; // check2, "#" before a copied code
+    FocusAnnouncement third = FocusAnnouncement::WithoutScreenReader;
 };
 
 // Missing records of a short file read as 0, and so do values other than 0, 1 and 2.
 CheckRecords parseCheckRecords(const QByteArray &bytes);
 
-// The file's bytes with its two records replaced; whatever follows them is kept.
+// The file's bytes with its records replaced; whatever follows them is kept. The third record
+// is written only when it is not the default or the file holds another setting there, so a
+// file of two records (and whatever follows them) stays as it was while the focus setting is
+// the default.
 QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records);
 
 // The colour value of a background text read as unsigned hexadecimal: blanks skipped, digits in

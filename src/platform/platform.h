@@ -5,6 +5,7 @@
 #include "platform/programfiles.h"
 #include "platform/programlauncher.h"
 #include "platform/screencolourreader.h"
+#include "platform/screenreader.h"
 #include "platform/voice.h"
 
 #include <memory>
@@ -19,6 +20,7 @@ struct Platform
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<ProgramLauncher> launcher;
     std::unique_ptr<ScreenColourReader> screen;
+    std::unique_ptr<ScreenReader> screenReader;
 
     static Platform system();
 };

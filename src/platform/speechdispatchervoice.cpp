@@ -114,6 +114,14 @@ public:
         finished.waitFor(message, bound);
     }
 
+    // Only this connection's texts: other programs' speech, the screen reader's among them, is
+    // theirs to stop.
+    void Cancel() override
+    {
+        const BrokenPipeGuard guard;
+        spd_cancel(connection);
+    }
+
 private:
     // spd_say cannot send an empty text: it stops before the end-of-data line, the server goes on
     // waiting for data, and the next command then waits forever for its reply. So the empty

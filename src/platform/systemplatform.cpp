@@ -1,3 +1,4 @@
+#include "platform/atspiscreenreader.h"
 #include "platform/desktopscreencolourreader.h"
 #include "platform/desktopservicesopener.h"
 #include "platform/platform.h"
@@ -17,5 +18,6 @@ Platform Platform::system()
     platform.opener = std::make_unique<DesktopServicesOpener>();
     platform.launcher = std::make_unique<ProcessLauncher>();
     platform.screen = std::make_unique<DesktopScreenColourReader>();
+    platform.screenReader = std::make_unique<AtSpiScreenReader>();
     return platform;
 }

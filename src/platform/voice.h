@@ -4,13 +4,15 @@
 
 #include <memory>
 
-// The speech-output object: Go starts speaking a text, BusyWait returns once it has been said.
+// The speech-output object: Go starts speaking a text, BusyWait returns once it has been said,
+// Cancel silences what it is saying and drops what it has not said yet.
 class Voice
 {
 public:
     virtual ~Voice() = default;
     virtual void Go(const QString &text) = 0;
     virtual void BusyWait() = 0;
+    virtual void Cancel() = 0;
 };
 
 // Creates a speech object from its programmatic identifier; null when it cannot be created.

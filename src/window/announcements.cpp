@@ -26,6 +26,8 @@ QString focusAnnouncement(const QLabel *caption, const QString &purpose, const Q
 
 void Kolvarenta::channelGotFocus(Channel channel)
 {
+    if (!announcesFocus())
+        return;
     // The box's text as it stands, valid or not.
     reading(focusAnnouncement(label(channel), QStringLiteral("の値の文字入力"),
                               box(channel)->text()));
@@ -33,6 +35,8 @@ void Kolvarenta::channelGotFocus(Channel channel)
 
 void Kolvarenta::list1GotFocus()
 {
+    if (!announcesFocus())
+        return;
     // The selected entry, which need not be the list's current item; nothing when none is.
     const QList<QListWidgetItem *> selected = list1->selectedItems();
     const QString entry = selected.isEmpty() ? QString() : selected.constFirst()->text();
@@ -54,10 +58,19 @@ void Kolvarenta::MnublueClick()
     reading(state.bluestring);
 }
 
+// A name, or for a colour without one an empty text. A screen reader's user would hear nothing
+// at all for the empty text, so while one runs the program says that there is no name.
+QString Kolvarenta::nameOrNone(const QString &name) const
+{
+    if (name.isEmpty() && platform.screenReader->isRunning())
+        return QStringLiteral("色名はありません");
+    return name;
+}
+
 // Trimmed, so the separator behind a found name is not spoken; a leading star stays.
 void Kolvarenta::MnunameClick()
 {
-    reading(trimBlanks(state.colorname));
+    reading(nameOrNone(trimBlanks(state.colorname)));
 }
 
 // A found name already ends in its ideographic space, so name and code need nothing between them.
@@ -88,7 +101,7 @@ void Kolvarenta::MnubackblueClick()
 
 void Kolvarenta::MnubacknameClick()
 {
-    reading(removeStar(state.backcolorname));
+    reading(nameOrNone(removeStar(state.backcolorname)));
 }
 
 // The background's name without its star, a space, and its code in red, green, blue order.

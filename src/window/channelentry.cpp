@@ -111,4 +111,8 @@ void Kolvarenta::channelKeyDown(Channel channel, int keyCode, int shift)
                                               : QString::number(*stepped);
     box(channel)->setBoxText(text);
     colorhenkan();
+    // A screen reader reads only the text it saw typed, so with one the new value would go
+    // unheard.
+    if (platform.screenReader->isRunning())
+        reading(text);
 }

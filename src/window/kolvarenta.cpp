@@ -20,6 +20,7 @@ Kolvarenta::Kolvarenta(Platform platform, QWidget *parent)
     createControls();
     createMenus();
     wireEvents();
+    watchStopKeys();
     setWindowState(Qt::WindowMaximized);
 }
 

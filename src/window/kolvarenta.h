@@ -21,8 +21,9 @@
 //   channelentry.cpp      colorhenkan (validation and commit) and key stepping
 //   inputmode.cpp         juurokushinchange and juurokushinshori (decimal/hexadecimal)
 //   colourlist.cpp        list1: listselectchange, colorshori, list keys, list on/off
-//   speech.cpp            reading, the one door to the speech object
+//   speech.cpp            reading, the one door to the speech object, and stopping it
 //   announcements.cpp     focus announcements and the read-aloud commands
+//   focussetting.cpp      when the focus is announced: always, never, or without a screen reader
 //   colourtaking.cpp      a colour from the clipboard or the screen; the colour as background
 //   clipboardcommands.cpp, shapecommand.cpp, helpcommands.cpp   the other menu commands
 //
@@ -33,6 +34,7 @@
 // state run mojiname(), fills Shape1, has it run colormatch() and writes label4. The key then
 // goes on to the box.
 
+#include "names/settingsfiles.h"
 #include "palette/palettestate.h"
 #include "platform/platform.h"
 
@@ -40,6 +42,7 @@
 #include <QPointer>
 
 class ChannelBox;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -123,13 +126,23 @@ private:
     void mnulistonClick();
     void mnulistoffClick();
 
-    // ---- Speech (speech.cpp, announcements.cpp).
+    // ---- Speech (speech.cpp, announcements.cpp, focussetting.cpp).
     void createVoiceObject();
+    void watchStopKeys();
+    void stopSpeech();
+    bool announcesFocus() const;
+    void mnufocusalwaysClick();
+    void mnufocusnoreaderClick();
+    void mnufocusneverClick();
+    void setFocusAnnouncement(FocusAnnouncement choice);
+    QAction *focusChoice() const;
+    void showFocusAnnouncement();
     void channelGotFocus(Channel channel);
     void list1GotFocus();
     void MnuredClick();
     void MnugreenClick();
     void MnublueClick();
+    QString nameOrNone(const QString &name) const;
     void MnunameClick();
     QString nameAndCode() const;
     void mnuallClick();
@@ -164,12 +177,14 @@ private:
 
     void createControls();
     void createMenus();
+    void addShapeItems(QMenu *submenu);
     void wireEvents();
     bool isNewFocus(QObject *control, QEvent *event);
 
     // The control that had the focus when the window last lost it to another window.
     QPointer<QObject> focusWhenWindowLeft;
     bool pickingColour = false; // the desktop's colour picker is open
+    FocusAnnouncement focusSetting = FocusAnnouncement::WithoutScreenReader;
     bool closed = false;
     // Set when a settings file was not loaded and must not be replaced at shut-down.
     bool keepCheckFile = false;

@@ -79,9 +79,9 @@ void Kolvarenta::startUp()
     state.shapename = QStringLiteral("円形");
 }
 
-// Sets the two check boxes from checkfile.dat. A changed state runs the box's click handling,
-// which stores it in checkstate (and for check1 switches the input mode); an unchanged one is
-// already there, as 0.
+// Sets the two check boxes from checkfile.dat, and the focus setting. A changed state runs the
+// box's click handling, which stores it in checkstate (and for check1 switches the input mode);
+// an unchanged one is already there, as 0.
 void Kolvarenta::restoreOptions()
 {
     QByteArray bytes;
@@ -98,6 +98,8 @@ void Kolvarenta::restoreOptions()
     const CheckRecords records = parseCheckRecords(bytes);
     setCheckBoxState(check1, records.first);
     setCheckBoxState(check2, records.second);
+    focusSetting = records.third;
+    showFocusAnnouncement();
     if (isHexadecimalMode(state.checkstate[1])) {
         for (const Channel channel : allChannels)
             box(channel)->setBoxText(state.text(channel));
@@ -136,13 +138,16 @@ void Kolvarenta::shutDown()
     // An installed program's settings folder is made on the first save; a failure here shows as
     // the files that could not be saved.
     QDir().mkpath(state.folderpath);
-    // Options kept from an unreadable file start off; only switching one on is worth saving.
-    const bool optionsSwitchedOn = state.checkstate[1] != 0 || state.checkstate[2] != 0;
-    if (!keepCheckFile || optionsSwitchedOn) {
+    // Options kept from an unreadable file start as the default; only changing one is worth
+    // saving.
+    const bool optionsChanged = state.checkstate[1] != 0 || state.checkstate[2] != 0
+                                || focusSetting != FocusAnnouncement::WithoutScreenReader;
+    if (!keepCheckFile || optionsChanged) {
         const QString path = state.folderpath + checkFileName;
         QByteArray bytes;
         readWholeFile(path, bytes);
-        if (!saveFile(path, withCheckRecords(bytes, {state.checkstate[1], state.checkstate[2]})))
+        const CheckRecords records{state.checkstate[1], state.checkstate[2], focusSetting};
+        if (!saveFile(path, withCheckRecords(bytes, records)))
             unsaved << checkFileName;
     }
     if (!keepBackColorFile) {

@@ -4,6 +4,7 @@
 
 #include "names/shapes.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,7 +12,8 @@ namespace {
 
 struct MenuItem
 {
-    int depth;           // 0: a menu of the bar, 1: an item of it (a submenu when it has no handler)
+    int depth;           // 0: a menu of the bar, 1: an item of it (a submenu when it has no
+                         // handler), 2: an item of that submenu
     const char *name;    // object name
     const char *caption; // "&" marks the access key
     QKeySequence shortcut;
@@ -19,6 +21,19 @@ struct MenuItem
 };
 
 } // namespace
+
+// The six shape items form one family sharing a handler that takes the item's index; each is
+// captioned with its shape's name and the access keys a to f.
+void Kolvarenta::addShapeItems(QMenu *submenu)
+{
+    for (int index = 1; index <= Shape::kindCount; ++index) {
+        const QChar accessKey = QLatin1Char(char('a' + index - 1));
+        QAction *action
+            = submenu->addAction(QStringLiteral("%1(&%2)").arg(*shapeName(index - 1), accessKey));
+        action->setObjectName(QStringLiteral("mnushape%1").arg(index));
+        connect(action, &QAction::triggered, this, [this, index] { mnushapeClick(index); });
+    }
+}
 
 void Kolvarenta::createMenus()
 {
@@ -55,6 +70,11 @@ void Kolvarenta::createMenus()
         {1, "mnuliston", "リストon(&n)", Qt::Key_F9, &K::mnulistonClick},
         {1, "mnulistoff", "リストoff(&f)", Qt::CTRL | Qt::Key_F9, &K::mnulistoffClick},
         {1, "mnukatachi", "色表示部の形(&r)", none, nullptr},
+        {1, "mnufocus", "フォーカスの読み上げ(&a)", none, nullptr},
+        {2, "mnufocusalways", "いつも読み上げる(&a)", none, &K::mnufocusalwaysClick},
+        {2, "mnufocusnoreader", "スクリーンリーダーがないときだけ読み上げる(&s)", none,
+         &K::mnufocusnoreaderClick},
+        {2, "mnufocusnever", "読み上げない(&n)", none, &K::mnufocusneverClick},
         {1, "mnupointercolor", "マウスポインタの位置の色を取り込む(&m)", Qt::SHIFT | Qt::Key_F7,
          &K::mnupointercolorClick},
         {1, "mnubackset", "現在の色を背景色にする(&b)", Qt::SHIFT | Qt::Key_F8, &K::mnubacksetClick},
@@ -66,6 +86,7 @@ void Kolvarenta::createMenus()
 
 
     QMenu *menu = nullptr;
+    QMenu *submenu = nullptr;
     for (const MenuItem &item : items) {
         const QString caption = QString::fromUtf8(item.caption);
         if (item.depth == 0) {
@@ -79,26 +100,27 @@ void Kolvarenta::createMenus()
             continue;
         }
         if (!item.handler) {
-            QMenu *submenu = menu->addMenu(caption);
+            submenu = menu->addMenu(caption);
             submenu->setObjectName(QLatin1String(item.name));
             submenu->menuAction()->setObjectName(QLatin1String(item.name));
-            // The six shape items form one family sharing a handler that takes the item's
-            // index; each is captioned with its shape's name and the access keys a to f.
-            for (int index = 1; index <= Shape::kindCount; ++index) {
-                const QChar accessKey = QLatin1Char(char('a' + index - 1));
-                QAction *action = submenu->addAction(
-                    QStringLiteral("%1(&%2)").arg(*shapeName(index - 1), accessKey));
-                action->setObjectName(QStringLiteral("mnushape%1").arg(index));
-                connect(action, &QAction::triggered, this, [this, index] { mnushapeClick(index); });
-            }
+            if (qstrcmp(item.name, "mnukatachi") == 0)
+                addShapeItems(submenu);
             continue;
         }
-        QAction *action = menu->addAction(caption);
+        QAction *action = (item.depth == 2 ? submenu : menu)->addAction(caption);
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
         // Window-wide, so the keys work while the focus is in a box or the list.
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, item.handler);
     }
+    // The focus setting is one of three, shown as a choice.
+    auto *focusChoices = new QActionGroup(this);
+    for (const char *name : {"mnufocusalways", "mnufocusnoreader", "mnufocusnever"}) {
+        QAction *choice = findChild<QAction *>(QLatin1String(name));
+        choice->setCheckable(true);
+        focusChoices->addAction(choice);
+    }
+    showFocusAnnouncement();
     mnucolor = findChild<QMenu *>(QStringLiteral("mnucolor"));
 }

@@ -36,14 +36,17 @@ void checkCheckFile(const QByteArray &bytes)
                 });
     }
 
-    // Writing the records the other way round: the file keeps its tail and reads them back.
-    const CheckRecords swapped{read.second, read.first};
+    // Writing the first two records the other way round: the file keeps what follows its
+    // records and reads them back; a third record is written only where it is no default.
+    const CheckRecords swapped{read.second, read.first, read.third};
     const QByteArray written = withCheckRecords(bytes, swapped);
-    require(written.size() == std::max(bytes.size(), qsizetype(4)),
-            "the written file has the two records and whatever followed them");
-    require(written.mid(4) == bytes.mid(4), "what follows the records is kept");
+    const qsizetype records = read.third != FocusAnnouncement::WithoutScreenReader ? 6 : 4;
+    require(written.size() == std::max(bytes.size(), records),
+            "the written file has the records and whatever followed them");
+    require(written.mid(records) == bytes.mid(records), "what follows the records is kept");
     const CheckRecords reread = parseCheckRecords(written);
-    require(reread.first == swapped.first && reread.second == swapped.second,
+    require(reread.first == swapped.first && reread.second == swapped.second
+                && reread.third == swapped.third,
             "records written are read back");
 }
 

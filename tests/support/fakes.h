@@ -48,13 +48,14 @@ public:
     QList<Shown> shown;
 };
 
-// Records "Go:<text>" and "BusyWait" in the order the window calls them.
+// Records "Go:<text>", "BusyWait" and "Cancel" in the order the window calls them.
 class FakeVoice : public Voice
 {
 public:
     explicit FakeVoice(QStringList *calls) : calls(calls) {}
     void Go(const QString &text) override { calls->append(QStringLiteral("Go:") + text); }
     void BusyWait() override { calls->append(QStringLiteral("BusyWait")); }
+    void Cancel() override { calls->append(QStringLiteral("Cancel")); }
 
 private:
     QStringList *calls;
@@ -133,6 +134,14 @@ public:
     int reads = 0;
 };
 
+// A screen reader that runs or not, as the test says.
+class FakeScreenReader : public ScreenReader
+{
+public:
+    bool isRunning() const override { return running; }
+    bool running = false;
+};
+
 // Fakes for every seam, every file in the given folder, and no speech: for programs that only
 // need the window to run, such as benchmarks and the helpers that tests start.
 inline Platform quietFakePlatform(const QString &folder)
@@ -146,5 +155,6 @@ inline Platform quietFakePlatform(const QString &folder)
     platform.opener = std::make_unique<FakeOpener>();
     platform.launcher = std::make_unique<FakeLauncher>();
     platform.screen = std::make_unique<FakeScreen>();
+    platform.screenReader = std::make_unique<FakeScreenReader>();
     return platform;
 }

@@ -110,9 +110,12 @@ ProbedWindow &TestRig::create()
     platform.voices = std::move(voiceFactory);
     platform.opener = std::move(documentOpener);
     platform.launcher = std::move(programLauncher);
-    auto screenReader = std::make_unique<FakeScreen>();
-    screen = screenReader.get();
-    platform.screen = std::move(screenReader);
+    auto screenColours = std::make_unique<FakeScreen>();
+    screen = screenColours.get();
+    platform.screen = std::move(screenColours);
+    auto reader = std::make_unique<FakeScreenReader>();
+    screenReader = reader.get();
+    platform.screenReader = std::move(reader);
     win = std::make_unique<ProbedWindow>(std::move(platform));
     return *win;
 }

@@ -77,6 +77,7 @@ public:
     FakeOpener *opener = nullptr;
     FakeLauncher *launcher = nullptr;
     FakeScreen *screen = nullptr;
+    FakeScreenReader *screenReader = nullptr;
 
 private:
     QTemporaryDir dir;

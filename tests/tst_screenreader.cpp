@@ -1,0 +1,178 @@
+// Alongside a screen reader: who says the focus under each setting, what the program still says
+// and that it never waits for its speech, the stop keys, the setting kept in checkfile.dat; and
+// how the accessibility bus tells that a screen reader runs.
+
+#include "support/testwindow.h"
+
+#include "platform/atspiscreenreader.h"
+#include "widgets/channelbox.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// The accessibility bus's status object, as at-spi-bus-launcher serves it.
+class StatusAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.a11y.Status")
+    Q_PROPERTY(bool ScreenReaderEnabled READ enabled)
+
+public:
+    explicit StatusAdaptor(QObject *parent)
+        : QDBusAbstractAdaptor(parent)
+    {
+    }
+    bool enabled() const { return screenReader; }
+    bool screenReader = false;
+};
+
+} // namespace
+
+class TestScreenReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void whoSaysWhat_data();
+    void whoSaysWhat();
+    void focusSettingIsKeptInTheThirdRecord();
+    void accessibilityBusTellsAndFollows();
+};
+
+// Each row: the focus setting chosen, whether a screen reader runs, the keys pressed in the red
+// box (the start colour, green, has no name in the table), and the voice's calls.
+void TestScreenReader::whoSaysWhat_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<QStringList>("calls");
+
+    const QList<QKeyCombination> tab{Qt::Key_Tab};
+    const QString green = QStringLiteral("Go:グリーンの値の文字入力\r\n255");
+    QTest::newRow("without a screen reader the focus is said, waited for")
+        << "mnufocusnoreader" << false << tab << QStringList{green, "BusyWait"};
+    QTest::newRow("with one it is left to it")
+        << "mnufocusnoreader" << true << tab << QStringList{};
+    QTest::newRow("always: said, not waited for")
+        << "mnufocusalways" << true << tab << QStringList{green};
+    QTest::newRow("never") << "mnufocusnever" << false << tab << QStringList{};
+    QTest::newRow("a stepped value is heard with a screen reader")
+        << "mnufocusnoreader" << true << QList<QKeyCombination>{Qt::Key_Down}
+        << QStringList{"Go:1"};
+    QTest::newRow("and silent without one")
+        << "mnufocusnoreader" << false << QList<QKeyCombination>{Qt::Key_Down} << QStringList{};
+    QTest::newRow("F4 without a name says so to a screen reader's user")
+        << "mnufocusnoreader" << true << QList<QKeyCombination>{Qt::Key_F4}
+        << QStringList{"Go:色名はありません"};
+    QTest::newRow("and speaks the empty name without one")
+        << "mnufocusnoreader" << false << QList<QKeyCombination>{Qt::Key_F4}
+        << QStringList{"Go:", "BusyWait"};
+    QTest::newRow("Ctrl and Shift alone stop the speech")
+        << "mnufocusnoreader" << true
+        << QList<QKeyCombination>{Qt::Key_F5, Qt::Key_Control, Qt::Key_Shift, Qt::Key_A}
+        << QStringList{"Go:00ff00", "Cancel", "Cancel"};
+    QTest::newRow("without a screen reader nothing is left to stop")
+        << "mnufocusnoreader" << false << QList<QKeyCombination>{Qt::Key_Control} << QStringList{};
+}
+
+void TestScreenReader::whoSaysWhat()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, running);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QStringList, calls);
+    TestRig rig;
+    rig.writeTable(QStringLiteral("あか,ff0000\r\n"));
+    auto &w = rig.startShown();
+    w.choose(qPrintable(setting));
+    rig.screenReader->running = running;
+    rig.voices->calls.clear();
+
+    for (const QKeyCombination key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    QCOMPARE(rig.voices->calls, calls);
+}
+
+// Chosen from the menu, said, saved as the third record, and back at the next start; a file of
+// two records gets no third while the setting is the default.
+void TestScreenReader::focusSettingIsKeptInTheThirdRecord()
+{
+    TestRig rig;
+    rig.writeTable(QStringLiteral("あか,ff0000\r\n"));
+    rig.writeFile(QStringLiteral("checkfile.dat"), QByteArray("\1\0\0\0", 4));
+    rig.start().window.close();
+    QCOMPARE(rig.readFile(QStringLiteral("checkfile.dat")), QByteArray("\1\0\0\0", 4));
+
+    auto &w = rig.startShown();
+    w.choose("mnufocusnever");
+    QCOMPARE(rig.voices->spoken(),
+             QStringList{QStringLiteral("フォーカスの読み上げ、読み上げない")});
+    w.window.close();
+    QCOMPARE(rig.readFile(QStringLiteral("checkfile.dat")), QByteArray("\1\0\0\0\2\0", 6));
+
+    auto &again = rig.startShown();
+    QVERIFY(again.window.findChild<QAction *>(QStringLiteral("mnufocusnever"))->isChecked());
+    QTest::keyClick(again.text1, Qt::Key_Tab);
+    QVERIFY(rig.voices->calls.isEmpty());
+}
+
+// A private session bus serves the status object; the screen reader starts, then stops.
+void TestScreenReader::accessibilityBusTellsAndFollows()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        QSKIP("dbus-daemon is not installed, so there is no bus to ask");
+    QProcess daemonProcess;
+    daemonProcess.start(daemon, {"--session", "--nofork", "--print-address"});
+    QVERIFY(daemonProcess.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(daemonProcess.readLine()).trimmed();
+    const QDBusConnection bus = QDBusConnection::connectToBus(address, "reader");
+    QVERIFY(bus.isConnected());
+
+    {
+        // The launcher answers from a thread of its own, as another process would, while the
+        // reader waits for the answer.
+        QDBusConnection server = QDBusConnection::connectToBus(address, "launcher");
+        QThread launcherThread;
+        QObject launcher;
+        auto *status = new StatusAdaptor(&launcher);
+        status->screenReader = true;
+        launcher.moveToThread(&launcherThread);
+        launcherThread.start();
+        QVERIFY(server.registerObject(QStringLiteral("/org/a11y/bus"), &launcher));
+        QVERIFY(server.registerService(QStringLiteral("org.a11y.Bus")));
+
+        AtSpiScreenReader reader(bus);
+        QVERIFY(reader.isRunning());
+        QDBusMessage changed = QDBusMessage::createSignal(
+            QStringLiteral("/org/a11y/bus"), QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("PropertiesChanged"));
+        changed << QStringLiteral("org.a11y.Status")
+                << QVariantMap{{QStringLiteral("ScreenReaderEnabled"), false}} << QStringList();
+        QVERIFY(server.send(changed));
+        QTRY_VERIFY(!reader.isRunning());
+        server.unregisterObject(QStringLiteral("/org/a11y/bus"));
+        server.unregisterService(QStringLiteral("org.a11y.Bus"));
+        launcherThread.quit();
+        launcherThread.wait();
+    }
+    // No accessibility bus at all: no screen reader, and no wait.
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!AtSpiScreenReader(bus).isRunning());
+    QVERIFY(timer.elapsed() < 1500);
+    daemonProcess.kill();
+    daemonProcess.waitForFinished();
+}
+
+QTEST_MAIN(TestScreenReader)
+#include "tst_screenreader.moc"
