@@ -6,6 +6,9 @@
 # make install   installs into PREFIX (default /usr/local), under DESTDIR when it is set
 # make uninstall removes what the last make install installed
 # make package   builds a Debian package in the build folder
+# make check-debian12, make check-debian13
+#                in a fresh minimal Debian 12 or 13 (as root, through debootstrap and chroot):
+#                make test and make run as a new user, then the package installed and started
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
@@ -30,7 +33,7 @@ PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-dev
 
 .PHONY: all deps run-deps test-deps packaging-deps fuzz-deps build fuzz-build run test bench \
-	fuzz install uninstall package clean
+	fuzz install uninstall package check-debian12 check-debian13 clean
 
 all: build
 
@@ -93,6 +96,12 @@ uninstall:
 
 package: build packaging-deps
 	cd $(BUILD_DIR) && cpack -G DEB
+
+check-debian12:
+	./tools/check-debian bookworm
+
+check-debian13:
+	./tools/check-debian trixie
 
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR)

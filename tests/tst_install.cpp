@@ -110,10 +110,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("command");
         QTest::newRow("desktop entry") << QStringList{"desktop-file-validate", installedFiles[1]};
-        // --strict fails on warnings too; only pedantic hints pass.
-        QTest::newRow("AppStream metadata")
-                << QStringList{"appstreamcli", "validate", "--no-net", "--strict",
-                               installedFiles[5]};
+        // --strict fails on warnings too; only pedantic hints pass. AppStream 1.0 (Debian 13)
+        // asks for the <developer> tag, which AppStream 0.16 (Debian 12) does not know yet.
+        QStringList appstream{"appstreamcli", "validate", "--no-net", "--strict"};
+        bool ok = false;
+        if (run("appstreamcli", {"--version"}, &ok).contains("version: 0."))
+            appstream << "--override=unknown-tag=pedantic";
+        QTest::newRow("AppStream metadata") << (appstream << installedFiles[5]);
     }
 
     void validatorsAccept()

@@ -90,7 +90,9 @@ std::optional<Component> readComponent(QStringView token)
         QRegularExpression::anchoredPattern(
             u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = number.match(token);
+    // A QString, not the view: Qt 6.8 deprecates match() on a view for matchView(), which Qt 6.4
+    // (Debian 12) lacks. The match keeps the string its captured views point into.
+    const QRegularExpressionMatch match = number.match(token.toString());
     if (!match.hasMatch())
         return std::nullopt;
     const double value = match.capturedView(1).toDouble();
@@ -285,7 +287,7 @@ std::optional<RoundedColour> fromFunction(QStringView text)
     static const QRegularExpression call(
         QRegularExpression::anchoredPattern(u"(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\((.*)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = call.match(text);
+    const QRegularExpressionMatch match = call.match(text.toString()); // as in readComponent()
     if (!match.hasMatch())
         return std::nullopt;
     const QString name = match.captured(1).toLower();

@@ -35,9 +35,15 @@ void Kolvarenta::wireEvents()
 
     // A selection change is the list's click, whoever made it: mouse, keys or the program.
     connect(list1, &QListWidget::itemSelectionChanged, this, &Kolvarenta::list1Click);
-    // stateChanged also fires when the program sets a different state, as a click would.
-    connect(check1, &QCheckBox::stateChanged, this, &Kolvarenta::check1Click);
-    connect(check2, &QCheckBox::stateChanged, this, &Kolvarenta::check2Click);
+    // stateChanged also fires when the program sets a different state, as a click would. Qt 6.7
+    // renames it checkStateChanged and deprecates the old name; Debian 12 has Qt 6.4.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    constexpr auto stateChanged = &QCheckBox::checkStateChanged;
+#else
+    constexpr auto stateChanged = &QCheckBox::stateChanged;
+#endif
+    connect(check1, stateChanged, this, &Kolvarenta::check1Click);
+    connect(check2, stateChanged, this, &Kolvarenta::check2Click);
     connect(command1, &QPushButton::clicked, this, &Kolvarenta::command1Click);
     connect(command2, &QPushButton::clicked, this, &Kolvarenta::command2Click);
 }
