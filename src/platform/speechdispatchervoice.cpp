@@ -99,7 +99,7 @@ public:
     void Go(const QString &text) override
     {
         const BrokenPipeGuard guard;
-        const QString spoken = kana ? kana->read(text) : text;
+        const QString spoken = spokenForm(text);
         finished.clear();
         message = spoken.isEmpty() ? sayEmpty()
                                    : spd_say(connection, SPD_MESSAGE, spoken.toUtf8().constData());
@@ -112,6 +112,11 @@ public:
         if (message < 0)
             return;
         finished.waitFor(message, bound);
+    }
+
+    QString spokenForm(const QString &text) override
+    {
+        return kana ? kana->read(text) : text;
     }
 
     // Only this connection's texts: other programs' speech, the screen reader's among them, is

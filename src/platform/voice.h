@@ -13,6 +13,9 @@ public:
     virtual void Go(const QString &text) = 0;
     virtual void BusyWait() = 0;
     virtual void Cancel() = 0;
+    // The text as this voice would say it, for a screen reader that speaks through the same
+    // speech service (kana for a voice that cannot read kanji).
+    virtual QString spokenForm(const QString &text) { return text; }
 };
 
 // Creates a speech object from its programmatic identifier; null when it cannot be created.

@@ -2,6 +2,7 @@
 
 #include "window/kolvarenta.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -65,15 +66,26 @@ void Kolvarenta::createVoiceObject()
 
 // While a screen reader runs, the program does not wait for the end of its text: the screen reader
 // reads the window's events meanwhile, and waiting here would hold them up for as long as the
-// text lasts. The speech service still queues the texts, so none cuts another off.
+// text lasts. The speech service still queues the texts, so none cuts another off. Built with
+// Qt 6.8 or later, the text goes to the screen reader instead, as an announcement: it says it in
+// its own voice, in turn with its own speech, and its own stop key silences it.
 void Kolvarenta::reading(QString svstring)
 {
     const QString text = svstring;
     if (!state.isVoiceOn())
         return;
-    voiceobject->Go(text);
-    if (!platform.screenReader->isRunning())
+    if (!platform.screenReader->isRunning()) {
+        voiceobject->Go(text);
         voiceobject->BusyWait();
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(this, voiceobject->spokenForm(text));
+    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    voiceobject->Go(text);
+#endif
 }
 
 // Ctrl or Shift pressed alone is a screen reader's key for silence; it silences the program's
