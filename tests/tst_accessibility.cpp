@@ -62,6 +62,7 @@ private slots:
     void channelBoxTextAsAScreenReaderAsksIt();
     void everyShownTextReachesTheScreenReader();
     void messageBoxTextReachesTheScreenReader();
+    void tabSelectionIsNotReported();
 };
 
 void TestAccessibility::everyShownTextReachesTheScreenReader()
@@ -175,6 +176,20 @@ void TestAccessibility::channelBoxTextAsAScreenReaderAsksIt()
     QCOMPARE(answer, text);
     QCOMPARE(from, start);
     QCOMPARE(to, end);
+}
+
+// Entered by Tab, a box selects its text without reporting it, so that the screen reader reads
+// the box once, with the focus; a selection the user makes is reported.
+void TestAccessibility::tabSelectionIsNotReported()
+{
+    TestRig rig;
+    auto &w = rig.startShown();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QAccessibleTextInterface *green = QAccessible::queryAccessibleInterface(w.text2)->textInterface();
+    QCOMPARE(w.text2->selectedText(), QStringLiteral("255"));
+    QCOMPARE(green->selectionCount(), 0);
+    QTest::keyClick(w.text2, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(green->selectionCount(), 1);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -2,6 +2,7 @@
 
 #include "widgets/channelboxaccessible.h"
 
+#include <QFocusEvent>
 #include <QScopedValueRollback>
 #include <QValidator>
 
@@ -49,10 +50,17 @@ ChannelBox::ChannelBox(QWidget *parent)
         textBeforeEdit = text();
         selectionBeforeEdit = hasSelectedText() ? Selection{selectionStart(), selectionLength()}
                                                 : Selection{cursorPosition(), 0};
+        entrySelection = false;
     };
     connect(this, &QLineEdit::textChanged, this, remember);
     connect(this, &QLineEdit::selectionChanged, this, remember);
     connect(this, &QLineEdit::cursorPositionChanged, this, remember);
+}
+
+void ChannelBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    entrySelection = hasFocus() && hasSelectedText() && selectedText() == text();
 }
 
 void ChannelBox::setBoxText(const QString &text)

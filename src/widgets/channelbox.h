@@ -26,6 +26,12 @@ public:
     // It is written whole: cutting it would turn it into a different number.
     void replaceText(const QString &text);
 
+    // True while the whole text stands selected as the box selected it on being entered by Tab.
+    bool selectedOnEntry() const { return entrySelection; }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
     friend class InputLimit;
     void write(const QString &text);
@@ -36,4 +42,5 @@ private:
     QString textBeforeEdit;
     Selection selectionBeforeEdit;
     bool programWriting = false;
+    bool entrySelection = false;
 };

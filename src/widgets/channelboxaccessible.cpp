@@ -54,10 +54,19 @@ void *ChannelBoxAccessible::interface_cast(QAccessible::InterfaceType t)
     return QAccessibleWidget::interface_cast(t);
 }
 
+// The selection the box makes on being entered by Tab is not reported. Orca hears of it before
+// it hears of the focus, reads it out ("255 selected") and then reads the box again with the
+// focus; and when the box is left it would say "Text unselected". Typing replaces the value all
+// the same.
+bool ChannelBoxAccessible::reportsSelection() const
+{
+    return box()->hasSelectedText() && !box()->selectedOnEntry();
+}
+
 void ChannelBoxAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
 {
     *startOffset = *endOffset = 0;
-    if (selectionIndex != 0 || !box()->hasSelectedText())
+    if (selectionIndex != 0 || !reportsSelection())
         return;
     *startOffset = box()->selectionStart();
     *endOffset = *startOffset + box()->selectionLength();
@@ -65,7 +74,7 @@ void ChannelBoxAccessible::selection(int selectionIndex, int *startOffset, int *
 
 int ChannelBoxAccessible::selectionCount() const
 {
-    return box()->hasSelectedText() ? 1 : 0;
+    return reportsSelection() ? 1 : 0;
 }
 
 void ChannelBoxAccessible::addSelection(int startOffset, int endOffset)

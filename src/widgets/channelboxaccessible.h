@@ -52,6 +52,7 @@ public:
 
 private:
     ChannelBox *box() const;
+    bool reportsSelection() const;
     // The stretch of the text, as offsets, that one item of the boundary type around `offset`
     // covers; empty when there is none.
     std::pair<int, int> itemAt(int offset, QAccessible::TextBoundaryType boundaryType) const;

@@ -5,6 +5,7 @@
 #include "colour/keycodes.h"
 #include "names/textrules.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 
@@ -18,6 +19,20 @@ int selectedIndex(const QListWidget *list)
 }
 
 constexpr int itemsPerPage = 10;
+
+// Selects the row and makes it the current one. The list tells a screen reader of the focus
+// moving to an item only when the current item changes; on entering the list the first item is
+// already current but not selected, so the first Down would be silent. It is told here.
+void selectRow(QListWidget *list, int row)
+{
+    const bool currentAlready = list->currentRow() == row;
+    list->setCurrentRow(row);
+    if (currentAlready && list->hasFocus()) {
+        QAccessibleEvent focus(list, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
 
 } // namespace
 
@@ -101,7 +116,7 @@ bool Kolvarenta::list1KeyDown(int keyCode, int shift)
     if (count == 0 || !apply)
         return true;
     if (target != index)
-        list1->setCurrentRow(target); // selects it, and the click applies it
+        selectRow(list1, target); // the click applies it
     else
         colorshori();
     return true;

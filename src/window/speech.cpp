@@ -80,12 +80,15 @@ void Kolvarenta::reading(QString svstring)
         return;
     }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(this, voiceobject->spokenForm(text));
-    announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    voiceobject->Go(text);
+    // Only while the accessibility bridge is connected does an announcement reach anyone.
+    if (QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent announcement(this, voiceobject->spokenForm(text));
+        announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+        QAccessible::updateAccessibility(&announcement);
+        return;
+    }
 #endif
+    voiceobject->Go(text);
 }
 
 // Ctrl or Shift pressed alone is a screen reader's key for silence; it silences the program's
