@@ -22,8 +22,11 @@ FUZZ_JOBS ?= 2
 # reads kanji as kana for espeak-ng.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-dev \
 	liblcms2-dev speech-dispatcher python3 libmecab-dev mecab-ipadic-utf8
-# A private X server for the test that reads the screen, and the tool that paints its root.
-TEST_PACKAGES := xvfb xauth x11-xserver-utils
+# A private X server for the test that reads the screen, and the tool that paints its root; a
+# D-Bus daemon for the screen reader test; and for the run beside a real Orca, Orca itself, the
+# accessibility bus, the desktop settings' schemas, a window manager and a key sender.
+TEST_PACKAGES := xvfb xauth x11-xserver-utils dbus-daemon orca at-spi2-core gsettings-desktop-schemas \
+	openbox xdotool
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 # The desktop's validators check the installed files; dpkg-dev (with file) works out the

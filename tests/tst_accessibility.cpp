@@ -63,6 +63,8 @@ private slots:
     void everyShownTextReachesTheScreenReader();
     void messageBoxTextReachesTheScreenReader();
     void tabSelectionIsNotReported();
+    void menuItemsTellTheirKeys_data();
+    void menuItemsTellTheirKeys();
 };
 
 void TestAccessibility::everyShownTextReachesTheScreenReader()
@@ -185,11 +187,44 @@ void TestAccessibility::tabSelectionIsNotReported()
     TestRig rig;
     auto &w = rig.startShown();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QAccessibleTextInterface *green = QAccessible::queryAccessibleInterface(w.text2)->textInterface();
+    QAccessibleTextInterface *green
+        = QAccessible::queryAccessibleInterface(w.text2)->textInterface();
     QCOMPARE(w.text2->selectedText(), QStringLiteral("255"));
     QCOMPARE(green->selectionCount(), 0);
     QTest::keyClick(w.text2, Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(green->selectionCount(), 1);
+}
+
+// Each row: an item, as its menu's accessible child, and its key bindings: access key, key path
+// (none), shortcut.
+void TestAccessibility::menuItemsTellTheirKeys_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("a shortcut") << "mnucodeclip" << QStringList{"Alt+C", "", "F6"};
+    QTest::newRow("with Ctrl") << "mnuallclip" << QStringList{"Alt+A", "", "Ctrl+F7"};
+    QTest::newRow("an access key alone") << "mnuhelpopen" << QStringList{"Alt+H"};
+    QTest::newRow("neither") << "mnupage" << QStringList{};
+}
+
+void TestAccessibility::menuItemsTellTheirKeys()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, keys);
+    TestRig rig;
+    auto &w = rig.start();
+    auto *action = w.window.findChild<QAction *>(item);
+    QAccessibleInterface *menu
+        = QAccessible::queryAccessibleInterface(action->associatedObjects().first());
+    QAccessibleInterface *entry = nullptr;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        if (menu->child(i)->object() == action)
+            entry = menu->child(i);
+    }
+    QVERIFY(entry);
+    QCOMPARE(entry->text(QAccessible::Name), withoutAccessKeyMark(action->text()));
+    const QString press = QAccessibleActionInterface::pressAction();
+    QCOMPARE(entry->actionInterface()->keyBindingsForAction(press), keys);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,7 +3,9 @@
 #include "window/kolvarenta.h"
 
 #include "names/shapes.h"
+#include "widgets/menuitemaccessible.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,6 +39,11 @@ void Kolvarenta::addShapeItems(QMenu *submenu)
 
 void Kolvarenta::createMenus()
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&MenuItemAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     using K = Kolvarenta;
     const QKeySequence none;
     const MenuItem items[] = {
