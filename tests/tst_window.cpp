@@ -32,6 +32,7 @@ private slots:
     void accessKeysAreUniqueWithinEachMenu();
     void shortcutsWorkInsideBoxesAndList_data();
     void shortcutsWorkInsideBoxesAndList();
+    void f10OpensTheFirstMenu();
     void swatchStartsAsGreenCircle();
     void swatchShapes_data();
     void swatchShapes();
@@ -281,6 +282,19 @@ void TestWindow::shortcutsWorkInsideBoxesAndList()
     QSignalSpy triggered(w.window.findChild<QAction *>(action), &QAction::triggered);
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
     QCOMPARE(triggered.size(), 1);
+}
+
+// F10 opens the first menu shown, from a box as from the list.
+void TestWindow::f10OpensTheFirstMenu()
+{
+    TestRig rig;
+    auto &w = rig.startShown();
+    for (QWidget *focus : {static_cast<QWidget *>(w.text2), static_cast<QWidget *>(w.list1)}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), w.window.findChild<QMenu *>("mnucolor"));
+        QApplication::activePopupWidget()->close();
+    }
 }
 
 void TestWindow::swatchStartsAsGreenCircle()

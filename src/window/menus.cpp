@@ -9,6 +9,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace {
 
@@ -130,4 +131,18 @@ void Kolvarenta::createMenus()
     }
     showFocusAnnouncement();
     mnucolor = findChild<QMenu *>(QStringLiteral("mnucolor"));
+
+    // F10 opens the first menu, as in GTK programs. With a screen reader running, Alt alone now
+    // and then opens the menu bar and closes it at once: Qt's accessibility bridge holds each key
+    // until the screen reader has seen it and then sends it again, and the menu bar's handling of
+    // Alt can take the two for two presses. A shortcut goes another way.
+    auto *openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this, [this] {
+        for (QAction *title : menuBar()->actions()) {
+            if (title->isVisible()) {
+                menuBar()->setActiveAction(title);
+                return;
+            }
+        }
+    });
 }
