@@ -65,9 +65,12 @@ void TestScreenReader::whoSaysWhat_data()
     QTest::newRow("always: said, not waited for")
         << "mnufocusalways" << true << tab << QStringList{green};
     QTest::newRow("never") << "mnufocusnever" << false << tab << QStringList{};
+    // Built with Qt 6.8 and later, the screen reader reads the new value itself.
+    const QStringList steppedBesideScreenReader
+            = QT_VERSION < QT_VERSION_CHECK(6, 8, 0) ? QStringList{"Go:1"} : QStringList{};
     QTest::newRow("a stepped value is heard with a screen reader")
         << "mnufocusnoreader" << true << QList<QKeyCombination>{Qt::Key_Down}
-        << QStringList{"Go:1"};
+        << steppedBesideScreenReader;
     QTest::newRow("and silent without one")
         << "mnufocusnoreader" << false << QList<QKeyCombination>{Qt::Key_Down} << QStringList{};
     QTest::newRow("F4 without a name says so to a screen reader's user")

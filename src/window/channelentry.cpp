@@ -111,8 +111,11 @@ void Kolvarenta::channelKeyDown(Channel channel, int keyCode, int shift)
                                               : QString::number(*stepped);
     box(channel)->setBoxText(text);
     colorhenkan();
-    // A screen reader reads only the text it saw typed, so with one the new value would go
-    // unheard.
+    // Orca before version 45 (beside Qt 6.4) reads only the text it saw typed, so the new value
+    // would go unheard; the versions that read the announcements Qt 6.8 sends read it themselves,
+    // and saying it too would say it twice.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (platform.screenReader->isRunning())
         reading(text);
+#endif
 }
