@@ -1,5 +1,6 @@
 #include "widgets/channelbox.h"
 
+#include "widgets/accessiblefactory.h"
 #include "widgets/channelboxaccessible.h"
 
 #include <QFocusEvent>
@@ -37,11 +38,7 @@ private:
 ChannelBox::ChannelBox(QWidget *parent)
     : QLineEdit(parent)
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(&ChannelBoxAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
+    installAccessibleFactoryOnce<&ChannelBoxAccessible::create>();
     setValidator(new InputLimit(this));
     // QLineEdit takes the selected text out before it asks the validator, and reports the new
     // text, selection and cursor only after it; so what these signals last said is the state

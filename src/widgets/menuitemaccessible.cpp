@@ -7,15 +7,6 @@
 
 namespace {
 
-// The caption as shown, without the access key's mark.
-QString withoutAccessMark(QString caption)
-{
-    for (qsizetype at = caption.indexOf(QLatin1Char('&')); at >= 0 && at < caption.size() - 1;
-         at = caption.indexOf(QLatin1Char('&'), at + 1))
-        caption.remove(at, 1); // "&&" leaves one "&", which the next search steps over
-    return caption;
-}
-
 QAction *activeAction(QWidget *owner)
 {
     if (auto *menu = qobject_cast<QMenu *>(owner))
@@ -99,8 +90,10 @@ int MenuItemAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QString MenuItemAccessible::text(QAccessible::Text t) const
 {
+    // The icon text is the caption without the access key's mark (and without a closing "...",
+    // which no caption here has), unless set apart, as none is.
     if (t == QAccessible::Name)
-        return withoutAccessMark(action->text());
+        return action->iconText();
     if (t == QAccessible::Accelerator)
         return action->shortcut().toString(QKeySequence::NativeText);
     return QString();

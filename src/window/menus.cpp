@@ -3,9 +3,9 @@
 #include "window/kolvarenta.h"
 
 #include "names/shapes.h"
+#include "widgets/accessiblefactory.h"
 #include "widgets/menuitemaccessible.h"
 
-#include <QAccessible>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,11 +40,7 @@ void Kolvarenta::addShapeItems(QMenu *submenu)
 
 void Kolvarenta::createMenus()
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(&MenuItemAccessible::create);
-        return true;
-    }();
-    Q_UNUSED(accessibleInstalled);
+    installAccessibleFactoryOnce<&MenuItemAccessible::create>();
     using K = Kolvarenta;
     const QKeySequence none;
     const MenuItem items[] = {
