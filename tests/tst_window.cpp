@@ -200,7 +200,7 @@ void TestWindow::menuTree()
     QStringList bar;
     for (QAction *action : w.window.menuBar()->actions())
         bar << action->objectName() + QLatin1Char('=') + action->text();
-    QCOMPARE(bar, (QStringList{"mnucolor=読み上げ&y)", "mnuclip=クリップボード(&c)",
+    QCOMPARE(bar, (QStringList{"mnucolor=読み上げ(&y)", "mnuclip=クリップボード(&c)",
                                "mnusetting=動作変更(&g)", "mnuother=その他(&o)"}));
 
     auto namesIn = [&](const QString &menuName) {

@@ -44,7 +44,7 @@ void Kolvarenta::createMenus()
     using K = Kolvarenta;
     const QKeySequence none;
     const MenuItem items[] = {
-        {0, "mnucolor", "読み上げ&y)", none, nullptr},
+        {0, "mnucolor", "読み上げ(&y)", none, nullptr},
         {1, "Mnured", "red(&r)", Qt::Key_F1, &K::MnuredClick},
         {1, "Mnugreen", "green(&g)", Qt::Key_F2, &K::MnugreenClick},
         {1, "Mnublue", "blue(&b)", Qt::Key_F3, &K::MnublueClick},
