@@ -20,7 +20,7 @@ Kolvarenta::Kolvarenta(Platform platform, QWidget *parent)
     createControls();
     createMenus();
     wireEvents();
-    watchStopKeys();
+    watchModifierKeys();
     setWindowState(Qt::WindowMaximized);
 }
 
@@ -76,6 +76,8 @@ bool Kolvarenta::isNewFocus(QObject *control, QEvent *event)
 
 bool Kolvarenta::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this)
+        return isAltForMenuBar(event);
     const bool keyDown = event->type() == QEvent::KeyPress;
     const bool focusIn = isNewFocus(watched, event);
     if (!keyDown && !focusIn)

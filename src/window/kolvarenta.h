@@ -22,6 +22,7 @@
 //   inputmode.cpp         juurokushinchange and juurokushinshori (decimal/hexadecimal)
 //   colourlist.cpp        list1: listselectchange, colorshori, list keys, list on/off
 //   speech.cpp            reading, the one door to the speech object, and stopping it
+//   modifierkeys.cpp      Ctrl or Shift alone stops the speech, Alt alone opens the menu bar
 //   announcements.cpp     focus announcements and the read-aloud commands
 //   focussetting.cpp      when the focus is announced: always, never, or without a screen reader
 //   colourtaking.cpp      a colour from the clipboard or the screen; the colour as background
@@ -128,8 +129,12 @@ private:
 
     // ---- Speech (speech.cpp, announcements.cpp, focussetting.cpp).
     void createVoiceObject();
-    void watchStopKeys();
     void stopSpeech();
+
+    // ---- Modifier keys pressed alone (modifierkeys.cpp).
+    void watchModifierKeys();
+    bool isAltForMenuBar(QEvent *event) const;
+    void toggleMenuBarByAlt();
     bool announcesFocus() const;
     void mnufocusalwaysClick();
     void mnufocusnoreaderClick();
@@ -184,6 +189,7 @@ private:
     // The control that had the focus when the window last lost it to another window.
     QPointer<QObject> focusWhenWindowLeft;
     bool pickingColour = false; // the desktop's colour picker is open
+    bool replayingAlt = false;  // the menu bar is being handed Alt alone
     FocusAnnouncement focusSetting = FocusAnnouncement::WithoutScreenReader;
     bool closed = false;
     // Set when a settings file was not loaded and must not be replaced at shut-down.

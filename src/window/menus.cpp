@@ -128,10 +128,7 @@ void Kolvarenta::createMenus()
     showFocusAnnouncement();
     mnucolor = findChild<QMenu *>(QStringLiteral("mnucolor"));
 
-    // F10 opens the first menu, as in GTK programs. With a screen reader running, Alt alone now
-    // and then opens the menu bar and closes it at once: Qt's accessibility bridge holds each key
-    // until the screen reader has seen it and then sends it again, and the menu bar's handling of
-    // Alt can take the two for two presses. A shortcut goes another way.
+    // F10 opens the first menu, as in GTK programs.
     auto *openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(openMenus, &QShortcut::activated, this, [this] {
         for (QAction *title : menuBar()->actions()) {

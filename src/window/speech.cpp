@@ -3,49 +3,7 @@
 #include "window/kolvarenta.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QMenu>
-
-#include <functional>
-
-namespace {
-
-// Sees the keys pressed anywhere in the program, in menus and message boxes too, and reports
-// Ctrl and Shift pressed on their own. An event that travels on to the parents of the widget
-// it was meant for counts once, where it first arrives.
-class StopKeyWatch : public QObject
-{
-public:
-    StopKeyWatch(QObject *parent, std::function<void()> pressed)
-        : QObject(parent)
-        , pressed(std::move(pressed))
-    {
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool alone = key->key() == Qt::Key_Control || key->key() == Qt::Key_Shift;
-        const bool first = watched == QApplication::focusWidget()
-                           || watched == QApplication::activePopupWidget();
-        if (alone && first && !key->isAutoRepeat())
-            pressed();
-        return false;
-    }
-
-private:
-    std::function<void()> pressed;
-};
-
-} // namespace
-
-void Kolvarenta::watchStopKeys()
-{
-    qApp->installEventFilter(new StopKeyWatch(this, [this] { stopSpeech(); }));
-}
 
 // Start-up's step that creates the speech object. Without one the program runs silently.
 void Kolvarenta::createVoiceObject()
@@ -91,9 +49,9 @@ void Kolvarenta::reading(QString svstring)
     voiceobject->Go(text);
 }
 
-// Ctrl or Shift pressed alone is a screen reader's key for silence; it silences the program's
-// text too. Without a screen reader the program waits for each text, so there is nothing left
-// to stop by the time a key is seen.
+// Ctrl or Shift pressed and released alone is a screen reader's key for silence; it silences the
+// program's text too. Without a screen reader the program waits for each text, so there is
+// nothing left to stop by the time a key is seen.
 void Kolvarenta::stopSpeech()
 {
     if (state.isVoiceOn() && platform.screenReader->isRunning())
