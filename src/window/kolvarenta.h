@@ -130,11 +130,6 @@ private:
     // ---- Speech (speech.cpp, announcements.cpp, focussetting.cpp).
     void createVoiceObject();
     void stopSpeech();
-
-    // ---- Modifier keys pressed alone (modifierkeys.cpp).
-    void watchModifierKeys();
-    bool isAltForMenuBar(QEvent *event) const;
-    void toggleMenuBarByAlt();
     bool announcesFocus() const;
     void mnufocusalwaysClick();
     void mnufocusnoreaderClick();
@@ -161,6 +156,11 @@ private:
     void mnunearnameClick();
     void mnusetsumeiClick();
     void mnucontrastClick();
+
+    // ---- Modifier keys pressed alone (modifierkeys.cpp).
+    void watchModifierKeys();
+    bool isAltForMenuBar(QEvent *event) const;
+    void toggleMenuBarByAlt();
 
     // ---- Commands (clipboardcommands.cpp, shapecommand.cpp, helpcommands.cpp,
     // colourtaking.cpp).
