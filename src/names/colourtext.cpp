@@ -27,6 +27,18 @@ QStringView withoutBlanks(QStringView text)
     return text;
 }
 
+// CSS compares its names case-insensitively in ASCII only: Unicode folding would take the long s
+// (U+017F) for "s" and the Kelvin sign (U+212A) for "k", and read text no CSS reader takes.
+QString asciiLowered(QStringView text)
+{
+    QString lowered = text.toString();
+    for (QChar &c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    return lowered;
+}
+
 QList<QStringView> blankSeparated(QStringView text)
 {
     QList<QStringView> words;
@@ -58,15 +70,15 @@ std::optional<QRgb> fromHex(QStringView text)
 }
 
 // Qt knows the SVG keywords; CSS added rebeccapurple later. "transparent" is no colour but the
-// absence of one: its black channels would set a colour the text never meant.
+// absence of one: its black channels would set a colour the text never meant. The word is in
+// small letters already.
 std::optional<QRgb> fromKeyword(QStringView word)
 {
-    const auto isLetter
-        = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const auto isLetter = [](QChar c) { return c >= u'a' && c <= u'z'; };
     if (word.isEmpty() || !std::all_of(word.begin(), word.end(), isLetter)
-        || word.compare(u"transparent", Qt::CaseInsensitive) == 0)
+        || word == u"transparent")
         return std::nullopt;
-    if (word.compare(u"rebeccapurple", Qt::CaseInsensitive) == 0)
+    if (word == u"rebeccapurple")
         return qRgb(0x66, 0x33, 0x99);
     const QColor colour = QColor::fromString(word);
     return colour.isValid() ? std::optional(colour.rgb()) : std::nullopt;
@@ -84,19 +96,17 @@ struct Component
 // infinity, which clamps like any other value out of range.
 std::optional<Component> readComponent(QStringView token)
 {
-    if (token.compare(u"none", Qt::CaseInsensitive) == 0)
+    if (token == u"none")
         return Component{0, Unit::None};
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(
-            u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"));
     // A QString, not the view: Qt 6.8 deprecates match() on a view for matchView(), which Qt 6.4
     // (Debian 12) lacks. The match keeps the string its captured views point into.
     const QRegularExpressionMatch match = number.match(token.toString());
     if (!match.hasMatch())
         return std::nullopt;
     const double value = match.capturedView(1).toDouble();
-    const QString unit = match.captured(2).toLower();
+    const QStringView unit = match.capturedView(2);
     if (unit.isEmpty())
         return Component{value, Unit::Number};
     if (unit == u"%")
@@ -280,24 +290,25 @@ std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
     return SrgbChannels{channels[0], channels[1], channels[2]};
 }
 
-// A CSS colour function. The closing parenthesis may be missing at the end of the text, as CSS
-// reads a declaration cut short; a selection copied a little short is still the colour meant.
+// A CSS colour function, its text in small letters. The closing parenthesis may be missing at the
+// end of the text, as CSS reads a declaration cut short; a selection copied a little short is
+// still the colour meant.
 std::optional<RoundedColour> fromFunction(QStringView text)
 {
     static const QRegularExpression call(
         QRegularExpression::anchoredPattern(u"(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\((.*)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = call.match(text.toString()); // as in readComponent()
     if (!match.hasMatch())
         return std::nullopt;
-    const QString name = match.captured(1).toLower();
+    const QStringView name = match.capturedView(1);
     QStringView inside = match.capturedView(2);
     if (inside.endsWith(u')'))
         inside.chop(1);
 
     if (name == u"color") {
         // The colour space first, then the three channels; sRGB is the only space taken.
-        const qsizetype space = inside.indexOf(u"srgb", 0, Qt::CaseInsensitive);
+        const qsizetype space = inside.indexOf(u"srgb");
         const QStringView rest = inside.mid(space + 4);
         if (space < 0 || !withoutBlanks(inside.first(space)).isEmpty() || rest.isEmpty()
             || !isBlank(rest.front()) || rest.contains(u','))
@@ -342,8 +353,9 @@ QString withoutReading(const QString &name)
 bool namesEntry(QStringView text, const QString &name)
 {
     const QString bare = removeStar(name);
+    const QString lowered = asciiLowered(text);
     for (const QString &form : {name, bare, withoutReading(name), withoutReading(bare)}) {
-        if (text.compare(form, Qt::CaseInsensitive) == 0)
+        if (asciiLowered(form) == lowered)
             return true;
     }
     return false;
@@ -362,7 +374,7 @@ std::optional<RoundedColour> parseColourText(const QString &text,
         core = withoutBlanks(core.chopped(1));
     if (core.isEmpty())
         return std::nullopt;
-    const QString css = withoutComments(core);
+    const QString css = asciiLowered(withoutComments(core));
     const QStringView cssCore = withoutBlanks(css);
     if (const auto colour = fromHex(cssCore))
         return RoundedColour{*colour};

@@ -8,7 +8,8 @@
 #include <span>
 
 // Reads a text, as pasted from the clipboard, as a colour. Blanks around it (space, ideographic
-// space, tab, line ends) and one trailing ";" do not count, and letter case does not matter.
+// space, tab, line ends) and one trailing ";" do not count, nor does the case of the letters A-Z
+// (only theirs: a long s or a Kelvin sign is no "s" or "k").
 // Accepted, alpha always checked and then dropped:
 // - "#rgb", "#rgba", "#rrggbb", "#rrggbbaa", and any six hexadecimal digits without "#";
 // - the colour functions of CSS Color 4: rgb()/rgba() and hsl()/hsla(), with commas (the legacy
