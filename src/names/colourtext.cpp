@@ -92,8 +92,9 @@ struct Component
     Unit unit;
 };
 
-// A CSS number with an optional unit, or "none". A number too large for a double reads as
-// infinity, which clamps like any other value out of range.
+// A CSS number with an optional unit, or "none". A number too large for a double, or an angle
+// too large in degrees, is refused: no colour may come from an infinity. One too small for a
+// double reads as 0.
 std::optional<Component> readComponent(QStringView token)
 {
     if (token == u"none")
@@ -107,6 +108,8 @@ std::optional<Component> readComponent(QStringView token)
         return std::nullopt;
     const double value = match.capturedView(1).toDouble();
     const QStringView unit = match.capturedView(2);
+    if (!std::isfinite(value))
+        return std::nullopt;
     if (unit.isEmpty())
         return Component{value, Unit::Number};
     if (unit == u"%")
@@ -115,7 +118,8 @@ std::optional<Component> readComponent(QStringView token)
                                   : unit == u"grad" ? 0.9
                                   : unit == u"rad"  ? 180 / std::numbers::pi
                                                     : 360;
-    return Component{value * degreesPerUnit, Unit::Angle};
+    const double degrees = value * degreesPerUnit;
+    return std::isfinite(degrees) ? std::optional(Component{degrees, Unit::Angle}) : std::nullopt;
 }
 
 // The arguments of a colour function. CSS allows commas between all of them (the legacy form
@@ -174,23 +178,28 @@ std::optional<Arguments> splitArguments(QStringView inside, qsizetype count)
         false);
 }
 
-// A number, or a percentage of `hundredPercent`; none is 0. Nothing for an angle.
+// A number, or a percentage of `hundredPercent`; none is 0. Nothing for an angle, or for a
+// percentage beyond the doubles.
 std::optional<double> amount(const Component &c, double hundredPercent)
 {
     switch (c.unit) {
     case Unit::Number: return c.value;
-    case Unit::Percent: return c.value * hundredPercent / 100;
+    case Unit::Percent: {
+        if (hundredPercent == 100)
+            return c.value;
+        const double value = c.value * hundredPercent / 100;
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    }
     case Unit::None: return 0.0;
     case Unit::Angle: return std::nullopt;
     }
     return std::nullopt;
 }
 
-// A hue: a number of degrees or an angle; none is 0. Nothing for a percentage, or for an
-// infinite angle, which has nothing to wrap to.
+// A hue: a number of degrees or an angle; none is 0. Nothing for a percentage.
 std::optional<double> hueOf(const Component &c)
 {
-    if (c.unit == Unit::Percent || !std::isfinite(c.value))
+    if (c.unit == Unit::Percent)
         return std::nullopt;
     return c.value;
 }
@@ -204,11 +213,14 @@ std::optional<SrgbChannels> fromRgb(const Arguments &arguments)
         const Component &c = arguments.values.at(i);
         if (arguments.legacy && c.unit != arguments.values.first().unit)
             return std::nullopt;
-        // Times 255 / 100, not 2.55, which is a hair short and would round 50% down.
-        const std::optional<double> value = amount(c, 255);
+        // Times 255 / 100, not 2.55, which is a hair short and would round 50% down. Clamped
+        // first, so that no percentage overflows.
+        const double top = c.unit == Unit::Percent ? 100 : 255;
+        const std::optional<double> value
+            = amount(Component{std::clamp(c.value, 0.0, top), c.unit}, 255);
         if (!value)
             return std::nullopt;
-        channels[i] = std::clamp(*value, 0.0, 255.0);
+        channels[i] = *value;
     }
     return SrgbChannels{channels[0], channels[1], channels[2]};
 }
@@ -268,16 +280,11 @@ std::optional<RoundedColour> fromLabFamily(const Arguments &arguments, bool pola
             return std::nullopt;
         ab = {*first, *second};
     }
-    std::optional<RoundedColour> colour
-        = rounded(ok ? srgbOfOklab(L, ab.a, ab.b) : srgbOfLab(L, ab.a, ab.b));
-    // At the ends of the lightness scale CSS maps a colour outside sRGB to white or black, not
-    // to whatever hue clipping would leave.
-    if (colour && colour->clipped && (L == lightnessTop || L == 0))
-        colour->colour = L == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    return colour;
+    return labInSrgb(L, ab.a, ab.b, ok);
 }
 
-// color(srgb r g b): 1 or 100% is a full channel; CSS does not clamp them.
+// color(srgb r g b): 1 or 100% is a full channel; CSS does not clamp them. Beyond -1 and 2 a
+// channel is clipped all the same, so it is held there before it can overflow.
 std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
 {
     double channels[3];
@@ -285,7 +292,7 @@ std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
         const std::optional<double> value = amount(arguments.values.at(i), 1);
         if (!value)
             return std::nullopt;
-        channels[i] = *value * 255;
+        channels[i] = std::clamp(*value, -1.0, 2.0) * 255;
     }
     return SrgbChannels{channels[0], channels[1], channels[2]};
 }
