@@ -53,6 +53,13 @@ using Wide = long double;
 constexpr Wide unit = std::numeric_limits<Wide>::epsilon();
 using WideVector = std::array<Wide, 3>;
 
+// How far a hue's rounding can move the hsl formula's f30, or a pure hue's channel: not at all
+// for a whole number of degrees, whose wrapping and k30 are exact.
+Wide hueSlack(double hue)
+{
+    return hue == std::floor(hue) ? 0 : 1e-12L;
+}
+
 // A channel on the scale 0 to 255 known to lie within `error` of `value`: the channel it rounds
 // to, 256 or -1 for one clipped to 255 or 0, or not a number when the interval leaves it open,
 // and the text has to be refused.
@@ -161,10 +168,9 @@ SrgbChannels srgbOfHsl(double hue, double saturation, double lightness)
             const double k30 = std::fmod(30 * n + h, 360.0);
             const Wide f30 = std::max(-30.0, std::min({k30 - 90, 270 - k30, 30.0}));
             const Wide term = product * f30;
-            // The hue's own rounding moves f30 by less than 1e-12.
             return decided(255 * (3000 * l - term) / 300000,
                            255 * (8 * unit * (3000 * std::abs(l) + std::abs(term))
-                                  + std::abs(product) * 1e-12L)
+                                  + std::abs(product) * hueSlack(hue))
                                / 300000);
         };
         return {channel(0), channel(8), channel(4)};
@@ -197,12 +203,11 @@ SrgbChannels srgbOfHwb(double hue, double whiteness, double blackness)
         }
         const Wide rest = 100 - sum;
         const SrgbChannels pure = srgbOfHsl(hue, 100, 50);
-        // The pure hue's channels are off by less than 1e-12 for a hue that is no whole number.
         const auto mixed = [&](double c) {
             return decided((c * rest + 255 * w) / 100,
                            (8 * unit * (std::abs(c) * (100 + std::abs(w) + std::abs(blackness))
                                         + 255 * std::abs(w))
-                            + std::abs(rest) * 1e-12L)
+                            + std::abs(rest) * hueSlack(hue))
                                / 100);
         };
         return {mixed(pure.red), mixed(pure.green), mixed(pure.blue)};
