@@ -105,6 +105,7 @@ void TestColourText::reads_data()
     QTest::newRow("without the star's reading") << "*空色" << "a0d8ef";
     QTest::newRow("without star and reading") << "空色" << "a0d8ef";
     QTest::newRow("Latin names in any case") << "TOKIWA green" << "007b43";
+    QTest::newRow("a table name with the Kelvin sign for k") << "To\u212Aiwa green" << "";
     QTest::newRow("entries without a colour code are skipped") << "壊れ色" << "123456";
     QTest::newRow("CSS keywords before the table") << "red" << "ff0000";
 }

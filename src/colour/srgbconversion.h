@@ -18,10 +18,13 @@ struct SrgbChannels
 };
 
 // Hue in degrees (any angle), saturation and lightness in percent.
-// For whole-number arguments the channels are exact, halves included.
+// For whole-number arguments the channels are exact, halves included. Arguments in the millions or
+// beyond give each channel as the whole number it rounds to (256 or -1 past the ends), or not a
+// number where their digits cannot tell.
 SrgbChannels srgbOfHsl(double hue, double saturation, double lightness);
 
-// Hue in degrees, whiteness and blackness in percent. Exact for whole numbers, as hsl.
+// Hue in degrees, whiteness and blackness in percent. Exact for whole numbers, as hsl; huge
+// arguments as there.
 SrgbChannels srgbOfHwb(double hue, double whiteness, double blackness);
 
 // CIELAB with the D50 white: L 0 to 100.
@@ -29,6 +32,9 @@ SrgbChannels srgbOfLab(double L, double a, double b);
 
 // OKLab: L 0 to 1.
 SrgbChannels srgbOfOklab(double L, double a, double b);
+
+// The OKLab lightness of a CIELAB colour: 1 for white, 0 for black.
+double oklabLightnessOfLab(double L, double a, double b);
 
 // Cartesian a and b of a polar chroma and hue in degrees.
 struct Cartesian
@@ -47,5 +53,11 @@ struct RoundedColour
 };
 
 // Each channel rounded to the nearest integer, halves upwards as CSS rounds, then clipped to
-// 0 to 255. Nothing when a channel is not a number at all.
+// 0 to 255. Nothing when a channel is not a finite number.
 std::optional<RoundedColour> roundedColourOf(const SrgbChannels &channels);
+
+// A CIELAB (L 0 to 100) or, with `ok`, an OKLab colour (L 0 to 1) brought into sRGB as CSS does
+// it: white where its OKLab lightness is 1 or more, black where it is 0 or less, each channel
+// clipped otherwise. Clipped whenever that is not the exact colour. Nothing where a and b are so
+// large that the arithmetic cannot tell the result.
+std::optional<RoundedColour> labInSrgb(double L, double a, double b, bool ok);

@@ -27,6 +27,18 @@ QStringView withoutBlanks(QStringView text)
     return text;
 }
 
+// CSS compares its names case-insensitively in ASCII only: Unicode folding would take the long s
+// (U+017F) for "s" and the Kelvin sign (U+212A) for "k", and read text no CSS reader takes.
+QString asciiLowered(QStringView text)
+{
+    QString lowered = text.toString();
+    for (QChar &c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    return lowered;
+}
+
 QList<QStringView> blankSeparated(QStringView text)
 {
     QList<QStringView> words;
@@ -58,15 +70,15 @@ std::optional<QRgb> fromHex(QStringView text)
 }
 
 // Qt knows the SVG keywords; CSS added rebeccapurple later. "transparent" is no colour but the
-// absence of one: its black channels would set a colour the text never meant.
+// absence of one: its black channels would set a colour the text never meant. The word is in
+// small letters already.
 std::optional<QRgb> fromKeyword(QStringView word)
 {
-    const auto isLetter
-        = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const auto isLetter = [](QChar c) { return c >= u'a' && c <= u'z'; };
     if (word.isEmpty() || !std::all_of(word.begin(), word.end(), isLetter)
-        || word.compare(u"transparent", Qt::CaseInsensitive) == 0)
+        || word == u"transparent")
         return std::nullopt;
-    if (word.compare(u"rebeccapurple", Qt::CaseInsensitive) == 0)
+    if (word == u"rebeccapurple")
         return qRgb(0x66, 0x33, 0x99);
     const QColor colour = QColor::fromString(word);
     return colour.isValid() ? std::optional(colour.rgb()) : std::nullopt;
@@ -80,23 +92,24 @@ struct Component
     Unit unit;
 };
 
-// A CSS number with an optional unit, or "none". A number too large for a double reads as
-// infinity, which clamps like any other value out of range.
+// A CSS number with an optional unit, or "none". A number too large for a double, or an angle
+// too large in degrees, is refused: no colour may come from an infinity. One too small for a
+// double reads as 0.
 std::optional<Component> readComponent(QStringView token)
 {
-    if (token.compare(u"none", Qt::CaseInsensitive) == 0)
+    if (token == u"none")
         return Component{0, Unit::None};
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(
-            u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        u"([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(%|deg|grad|rad|turn)?"));
     // A QString, not the view: Qt 6.8 deprecates match() on a view for matchView(), which Qt 6.4
     // (Debian 12) lacks. The match keeps the string its captured views point into.
     const QRegularExpressionMatch match = number.match(token.toString());
     if (!match.hasMatch())
         return std::nullopt;
     const double value = match.capturedView(1).toDouble();
-    const QString unit = match.captured(2).toLower();
+    const QStringView unit = match.capturedView(2);
+    if (!std::isfinite(value))
+        return std::nullopt;
     if (unit.isEmpty())
         return Component{value, Unit::Number};
     if (unit == u"%")
@@ -105,7 +118,8 @@ std::optional<Component> readComponent(QStringView token)
                                   : unit == u"grad" ? 0.9
                                   : unit == u"rad"  ? 180 / std::numbers::pi
                                                     : 360;
-    return Component{value * degreesPerUnit, Unit::Angle};
+    const double degrees = value * degreesPerUnit;
+    return std::isfinite(degrees) ? std::optional(Component{degrees, Unit::Angle}) : std::nullopt;
 }
 
 // The arguments of a colour function. CSS allows commas between all of them (the legacy form
@@ -164,23 +178,28 @@ std::optional<Arguments> splitArguments(QStringView inside, qsizetype count)
         false);
 }
 
-// A number, or a percentage of `hundredPercent`; none is 0. Nothing for an angle.
+// A number, or a percentage of `hundredPercent`; none is 0. Nothing for an angle, or for a
+// percentage beyond the doubles.
 std::optional<double> amount(const Component &c, double hundredPercent)
 {
     switch (c.unit) {
     case Unit::Number: return c.value;
-    case Unit::Percent: return c.value * hundredPercent / 100;
+    case Unit::Percent: {
+        if (hundredPercent == 100)
+            return c.value;
+        const double value = c.value * hundredPercent / 100;
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    }
     case Unit::None: return 0.0;
     case Unit::Angle: return std::nullopt;
     }
     return std::nullopt;
 }
 
-// A hue: a number of degrees or an angle; none is 0. Nothing for a percentage, or for an
-// infinite angle, which has nothing to wrap to.
+// A hue: a number of degrees or an angle; none is 0. Nothing for a percentage.
 std::optional<double> hueOf(const Component &c)
 {
-    if (c.unit == Unit::Percent || !std::isfinite(c.value))
+    if (c.unit == Unit::Percent)
         return std::nullopt;
     return c.value;
 }
@@ -194,11 +213,14 @@ std::optional<SrgbChannels> fromRgb(const Arguments &arguments)
         const Component &c = arguments.values.at(i);
         if (arguments.legacy && c.unit != arguments.values.first().unit)
             return std::nullopt;
-        // Times 255 / 100, not 2.55, which is a hair short and would round 50% down.
-        const std::optional<double> value = amount(c, 255);
+        // Times 255 / 100, not 2.55, which is a hair short and would round 50% down. Clamped
+        // first, so that no percentage overflows.
+        const double top = c.unit == Unit::Percent ? 100 : 255;
+        const std::optional<double> value
+            = amount(Component{std::clamp(c.value, 0.0, top), c.unit}, 255);
         if (!value)
             return std::nullopt;
-        channels[i] = std::clamp(*value, 0.0, 255.0);
+        channels[i] = *value;
     }
     return SrgbChannels{channels[0], channels[1], channels[2]};
 }
@@ -258,16 +280,11 @@ std::optional<RoundedColour> fromLabFamily(const Arguments &arguments, bool pola
             return std::nullopt;
         ab = {*first, *second};
     }
-    std::optional<RoundedColour> colour
-        = rounded(ok ? srgbOfOklab(L, ab.a, ab.b) : srgbOfLab(L, ab.a, ab.b));
-    // At the ends of the lightness scale CSS maps a colour outside sRGB to white or black, not
-    // to whatever hue clipping would leave.
-    if (colour && colour->clipped && (L == lightnessTop || L == 0))
-        colour->colour = L == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-    return colour;
+    return labInSrgb(L, ab.a, ab.b, ok);
 }
 
-// color(srgb r g b): 1 or 100% is a full channel; CSS does not clamp them.
+// color(srgb r g b): 1 or 100% is a full channel; CSS does not clamp them. Beyond -1 and 2 a
+// channel is clipped all the same, so it is held there before it can overflow.
 std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
 {
     double channels[3];
@@ -275,29 +292,30 @@ std::optional<SrgbChannels> fromSrgb(const Arguments &arguments)
         const std::optional<double> value = amount(arguments.values.at(i), 1);
         if (!value)
             return std::nullopt;
-        channels[i] = *value * 255;
+        channels[i] = std::clamp(*value, -1.0, 2.0) * 255;
     }
     return SrgbChannels{channels[0], channels[1], channels[2]};
 }
 
-// A CSS colour function. The closing parenthesis may be missing at the end of the text, as CSS
-// reads a declaration cut short; a selection copied a little short is still the colour meant.
+// A CSS colour function, its text in small letters. The closing parenthesis may be missing at the
+// end of the text, as CSS reads a declaration cut short; a selection copied a little short is
+// still the colour meant.
 std::optional<RoundedColour> fromFunction(QStringView text)
 {
     static const QRegularExpression call(
         QRegularExpression::anchoredPattern(u"(rgba?|hsla?|hwb|lab|lch|oklab|oklch|color)\\((.*)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = call.match(text.toString()); // as in readComponent()
     if (!match.hasMatch())
         return std::nullopt;
-    const QString name = match.captured(1).toLower();
+    const QStringView name = match.capturedView(1);
     QStringView inside = match.capturedView(2);
     if (inside.endsWith(u')'))
         inside.chop(1);
 
     if (name == u"color") {
         // The colour space first, then the three channels; sRGB is the only space taken.
-        const qsizetype space = inside.indexOf(u"srgb", 0, Qt::CaseInsensitive);
+        const qsizetype space = inside.indexOf(u"srgb");
         const QStringView rest = inside.mid(space + 4);
         if (space < 0 || !withoutBlanks(inside.first(space)).isEmpty() || rest.isEmpty()
             || !isBlank(rest.front()) || rest.contains(u','))
@@ -342,8 +360,9 @@ QString withoutReading(const QString &name)
 bool namesEntry(QStringView text, const QString &name)
 {
     const QString bare = removeStar(name);
+    const QString lowered = asciiLowered(text);
     for (const QString &form : {name, bare, withoutReading(name), withoutReading(bare)}) {
-        if (text.compare(form, Qt::CaseInsensitive) == 0)
+        if (asciiLowered(form) == lowered)
             return true;
     }
     return false;
@@ -362,7 +381,7 @@ std::optional<RoundedColour> parseColourText(const QString &text,
         core = withoutBlanks(core.chopped(1));
     if (core.isEmpty())
         return std::nullopt;
-    const QString css = withoutComments(core);
+    const QString css = asciiLowered(withoutComments(core));
     const QStringView cssCore = withoutBlanks(css);
     if (const auto colour = fromHex(cssCore))
         return RoundedColour{*colour};

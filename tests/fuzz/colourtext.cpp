@@ -7,6 +7,11 @@
 #include "fuzzcheck.h"
 
 #include <QColor>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -49,6 +54,49 @@ void checkWholeHsl(QByteArrayView input)
             [&] { return hsl + QStringLiteral(" gave ") + describe(colour); });
 }
 
+// The text as the reader sees CSS: comments dropped (one left open runs to the end), blanks
+// around trimmed.
+QString cssOf(const QString &text)
+{
+    QString kept = text;
+    for (qsizetype open = kept.indexOf(u"/*"); open >= 0; open = kept.indexOf(u"/*", open + 1)) {
+        const qsizetype close = kept.indexOf(u"*/", open + 2);
+        kept.replace(open, close < 0 ? kept.size() - open : close + 2 - open, u' ');
+    }
+    return kept.trimmed();
+}
+
+// An accepted function's name is one of CSS's in ASCII letters, and no letter outside the
+// comments is one that only Unicode case folding makes ASCII (the long s, the Kelvin sign).
+// Every number of an accepted function, an angle in degrees, fits a double: a result or its
+// flag never comes from an infinity.
+void checkCssText(const QString &text, const QString &detail)
+{
+    const QString css = cssOf(text);
+    for (const QChar c : css) {
+        require(c.unicode() < 0x80 || c.toCaseFolded().unicode() >= 0x80,
+                "no letter that folds into ASCII is read", detail);
+    }
+    const qsizetype open = css.indexOf(u'(');
+    if (open < 0)
+        return;
+    static const QStringList names{"rgb", "rgba", "hsl",   "hsla",  "hwb",
+                                   "lab", "lch", "oklab", "oklch", "color"};
+    const QString name = css.first(open);
+    require(std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })
+                && names.contains(name.toLower()),
+            "a function's name is ASCII", detail);
+    static const QRegularExpression number(
+        QStringLiteral("([+-]?(?:[0-9]+|[0-9]*\\.[0-9]+)(?:e[+-]?[0-9]+)?)(deg|grad|rad|turn)?"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QRegularExpressionMatch &m : number.globalMatch(css)) {
+        const QString unit = m.captured(2).toLower();
+        const double degrees = unit == u"rad" ? 180 / std::numbers::pi : unit == u"turn" ? 360 : 1;
+        require(std::isfinite(m.capturedView(1).toDouble() * degrees),
+                "every number read fits a double", detail);
+    }
+}
+
 } // namespace
 
 void checkInput(QByteArrayView input)
@@ -68,7 +116,9 @@ void checkInput(QByteArrayView input)
     if (ascii)
         require(parse(text.toUpper()) == parse(text.toLower()), "letter case does not count",
                 detail);
-    if (colour)
+    if (colour) {
         require(parse(QColor(colour->first).name()) == std::pair(colour->first, false),
                 "the colour's own code reads back", detail);
+        checkCssText(text, detail());
+    }
 }
