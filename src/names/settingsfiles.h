@@ -56,5 +56,7 @@ struct BackgroundChannels
 BackgroundChannels cutBackgroundCode(const QString &code);
 
 // Replaces the file with the bytes in one step, so a failure never leaves half a file; only in a
-// folder that takes no new files is an existing, writable file written over in place.
+// folder that takes no new files is an existing, writable file written over in place, where a
+// kill leaves the old bytes or the new ones, the new perhaps followed by the end of a longer old
+// file. A file that already holds the bytes is left alone, and counts as saved.
 bool saveFile(const QString &path, const QByteArray &bytes);
