@@ -1,6 +1,7 @@
 #include "names/settingsfiles.h"
 
 #include "names/colourcode.h"
+#include "names/colourtable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -79,6 +80,13 @@ QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records)
     if (third)
         qToLittleEndian<qint16>(qint16(records.third), bytes.data() + 2 * recordSize);
     return bytes;
+}
+
+QString backgroundText(const QByteArray &line)
+{
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    return decodeCodePage932(line.startsWith(byteOrderMark) ? line.mid(byteOrderMark.size())
+                                                            : line);
 }
 
 std::optional<quint32> backgroundValue(const QString &text)
