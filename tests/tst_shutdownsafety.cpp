@@ -58,22 +58,21 @@ int shutDownIn(const QString &folder, rlim_t fileSizeLimit, bool asNobody)
     return 0;
 }
 
-// A program folder from an earlier run whose settings files shut-down will change: the check
-// records hold no states (they read as off and are written as 0), and backcolor.dat has the
-// LF line end of a Linux editor (written back with CR LF). A read-only folder takes no new files,
-// only new bytes in the files it has.
+// Settings files from an earlier run that shut-down will change: the check records hold no
+// states (they read as off and are written as 0), and backcolor.dat has the LF line end of a
+// Linux editor (written back with CR LF).
+const QMap<QString, QByteArray> earlierFiles{{checkFile, QByteArray("\7\0\11\0", 4)},
+                                             {backColorFile, "0000FF\n"}};
+
+// A program folder with the settings files of an earlier run, or none. A read-only folder takes
+// no new files, only new bytes in the files it has.
 struct Folder
 {
     QTemporaryDir dir;
     QMap<QString, QByteArray> old;
     bool readOnly = false;
 
-    explicit Folder(bool earlierRun)
-        : Folder(earlierRun ? QMap<QString, QByteArray>{{checkFile, QByteArray("\7\0\11\0", 4)},
-                                                         {backColorFile, "0000FF\n"}}
-                            : QMap<QString, QByteArray>{})
-    {
-    }
+    explicit Folder(bool earlier) : Folder(earlier ? earlierFiles : QMap<QString, QByteArray>{}) {}
     explicit Folder(QMap<QString, QByteArray> old, bool readOnly = false)
         : old(std::move(old))
         , readOnly(readOnly)
@@ -332,7 +331,7 @@ void TestShutDownSafety::fullDiskKeepsTheOldFile()
 
     Folder folder(unchanged ? QMap<QString, QByteArray>{{checkFile, QByteArray("\1\0\0\0", 4)},
                                                          {backColorFile, "0000FF\r\n"}}
-                            : Folder(true).old,
+                            : earlierFiles,
                   readOnlyFolder);
     Helper helper(folder, rlim_t(fileSizeLimit));
     QVERIFY(helper.ready());
@@ -414,8 +413,8 @@ void TestShutDownSafety::killedAtEachStepOfTheSave()
             }
         }
     }
-    qInfo("%d kills, each file old or new after all of them and read back; %d held the new bytes "
-          "before the old end, %d stray copies were left",
+    qInfo("%d kills, 0 damaged: each file old or new and read back; %d held the new bytes before "
+          "the old end, %d stray copies were left",
           kills, newThenOldEnd, strays);
 }
 
