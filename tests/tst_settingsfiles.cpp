@@ -36,8 +36,6 @@ private slots:
     void writingKeepsWhatFollowsTheRecords();
     void backgroundValue_data();
     void backgroundValue();
-    void backgroundText_data();
-    void backgroundText();
     void backgroundColours();
     void cutBackgroundCode_data();
     void cutBackgroundCode();
@@ -121,25 +119,6 @@ void TestSettingsFiles::backgroundValue()
     QCOMPARE(read.has_value(), isColour);
     if (isColour)
         QCOMPARE(*read, value);
-}
-
-void TestSettingsFiles::backgroundText_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<uint>("value");
-
-    QTest::newRow("UTF-8 byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "0000FF") << 0xFFu;
-    QTest::newRow("then blanks") << QByteArray("\xEF\xBB\xBF \tFF") << 0xFFu;
-    QTest::newRow("a second mark is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "FF") << 0u;
-    QTest::newRow("half a mark is text") << QByteArray("\xEF\xBB" "FF") << 0u;
-    QTest::newRow("UTF-16 byte-order mark is text") << QByteArray("\xFF\xFE" "F\0F\0", 6) << 0u;
-}
-
-void TestSettingsFiles::backgroundText()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(uint, value);
-    QCOMPARE(::backgroundValue(::backgroundText(line)), std::optional<quint32>(value));
 }
 
 void TestSettingsFiles::backgroundColours()

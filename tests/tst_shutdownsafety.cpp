@@ -20,6 +20,7 @@
 #include <optional>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -102,15 +103,8 @@ struct Folder
         }
         QFile::setPermissions(dir.path(), QFileDevice::Permissions(readOnly ? 0x5555 : 0x7777));
     }
-    // Files a save left besides the settings files and the table.
-    qsizetype strays() const
-    {
-        const QStringList names = QDir(dir.path()).entryList(QDir::Files);
-        return std::count_if(names.begin(), names.end(), [](const QString &name) {
-            return name != QStringLiteral("kolvarenta.dat") && name != checkFile
-                   && name != backColorFile;
-        });
-    }
+    // Copies a save left under a temporary name.
+    qsizetype strays() const { return QDir(dir.path()).entryList({"*.dat.*"}, QDir::Files).size(); }
     // The file's bytes, or nothing when it does not exist.
     std::optional<QByteArray> read(const QString &name) const
     {
@@ -142,20 +136,9 @@ public:
     }
     bool ready()
     {
-        if (nextLine() != "ready\n")
-            return false;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(process.processId()));
-        QElapsedTimer waited;
-        waited.start();
-        while (!waited.hasExpired(30'000) && stat.open(QIODevice::ReadOnly)) {
-            const QByteArray fields = stat.readAll();
-            stat.close();
-            // The state follows the program's name in brackets: T, stopped.
-            if (fields.mid(fields.lastIndexOf(')') + 2, 1) == "T")
-                return true;
-            QTest::qSleep(1);
-        }
-        return false;
+        siginfo_t stopped = {};
+        return nextLine() == "ready\n"
+               && waitid(P_PID, id_t(process.processId()), &stopped, WSTOPPED | WNOWAIT | __WALL) == 0;
     }
     void close() { ::kill(pid_t(process.processId()), SIGCONT); }
     bool closed() { return nextLine() == "closed\n"; }

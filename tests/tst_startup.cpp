@@ -142,6 +142,9 @@ void TestStartUp::foreignFirstLineWrittenBack_data()
     const QColor red(255, 0, 0), black(0, 0, 0);
     QTest::newRow("UTF-8 byte-order mark, read as its colour")
         << QByteArray("\xEF\xBB\xBF" "0000FF") << QByteArray("\r\n") << red;
+    QTest::newRow("the mark, then blanks") << QByteArray("\xEF\xBB\xBF \t0000FF") << QByteArray() << red;
+    QTest::newRow("a second mark is no blank")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "0000FF") << QByteArray() << black;
     QTest::newRow("UTF-16 with its byte-order mark")
         << QByteArray("\xFF\xFE" "0\0" "0\0F\0F\0", 10) << QByteArray("\r\0\n\0", 4) << black;
     QTest::newRow("full-width digits, code page 932") << toCodePage932("００００ＦＦ")
