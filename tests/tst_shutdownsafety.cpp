@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -164,10 +165,10 @@ enum class Ended { Normally, Killed, Untraced };
 // it closes; what strace said when it could not attach.
 Ended underStrace(const Folder &folder, const QStringList &options, QByteArray &said)
 {
+    said.clear();
     Helper helper(folder);
     if (!helper.ready())
         return Ended::Untraced;
-    said.clear();
     QProcess strace;
     strace.setReadChannel(QProcess::StandardError);
     strace.start(QStringLiteral("strace"),
