@@ -24,9 +24,10 @@ BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-de
 	liblcms2-dev speech-dispatcher python3 libmecab-dev mecab-ipadic-utf8
 # A private X server for the test that reads the screen, and the tool that paints its root; a
 # D-Bus daemon for the screen reader test; and for the run beside a real Orca, Orca itself, the
-# accessibility bus, the desktop settings' schemas, a window manager and a key sender.
+# accessibility bus, the desktop settings' schemas, a window manager and a key sender; strace,
+# which kills the program at each step of saving its settings.
 TEST_PACKAGES := xvfb xauth x11-xserver-utils dbus-daemon orca at-spi2-core gsettings-desktop-schemas \
-	openbox xdotool
+	openbox xdotool strace
 # What the running program needs on top: a Japanese font and a voice.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 # The desktop's validators check the installed files; dpkg-dev (with file) works out the

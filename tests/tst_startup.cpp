@@ -33,6 +33,8 @@ private slots:
     void startsWithGreenAndItsName();
     void background_data();
     void background();
+    void foreignFirstLineWrittenBack_data();
+    void foreignFirstLineWrittenBack();
     void backgroundNamedFromTable();
     void unreadableBackgroundFileIsKept();
     void hexadecimalOptionRestored();
@@ -129,6 +131,43 @@ void TestStartUp::background()
     // What was read is written back as it was read, one line.
     QVERIFY(w.window.close());
     QCOMPARE(rig.readFile("backcolor.dat"), code.toLatin1() + "\r\n");
+}
+
+void TestStartUp::foreignFirstLineWrittenBack_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("rest"); // the line end and what follows
+    QTest::addColumn<QColor>("colour");
+
+    const QColor red(255, 0, 0), black(0, 0, 0);
+    QTest::newRow("UTF-8 byte-order mark, read as its colour")
+        << QByteArray("\xEF\xBB\xBF" "0000FF") << QByteArray("\r\n") << red;
+    QTest::newRow("the mark, then blanks") << QByteArray("\xEF\xBB\xBF \t0000FF") << QByteArray() << red;
+    QTest::newRow("a second mark is no blank")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "0000FF") << QByteArray() << black;
+    QTest::newRow("UTF-16 with its byte-order mark")
+        << QByteArray("\xFF\xFE" "0\0" "0\0F\0F\0", 10) << QByteArray("\r\0\n\0", 4) << black;
+    QTest::newRow("full-width digits, code page 932") << toCodePage932("００００ＦＦ")
+                                                       << QByteArray("\n") << black;
+    QTest::newRow("full-width digits, UTF-8") << QString("００ＦＦ").toUtf8() << QByteArray() << black;
+    QTest::newRow("binary bytes after the digits")
+        << QByteArray("0000FF\x00\x80\xA0\xFD\xFF", 11) << QByteArray("\r\nmore") << red;
+    QTest::newRow("a very long line") << QByteArray(200'000, '0') + "FF" << QByteArray("\n") << red;
+}
+
+void TestStartUp::foreignFirstLineWrittenBack()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, rest);
+    QFETCH(QColor, colour);
+    TestRig rig;
+    rig.writeTable(table);
+    rig.writeFile("backcolor.dat", line + rest);
+    auto &w = rig.start();
+    QCOMPARE(windowBackground(w), colour);
+    QVERIFY(w.window.close());
+    QCOMPARE(rig.messages->texts(), QStringList());
+    QCOMPARE(rig.readFile("backcolor.dat"), line + "\r\n");
 }
 
 void TestStartUp::backgroundNamedFromTable()

@@ -1,9 +1,14 @@
 #include "names/settingsfiles.h"
 
 #include "names/colourcode.h"
+#include "names/colourtable.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +27,37 @@ qint16 recordAt(const QByteArray &bytes, int index)
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool holds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)
+           && file.size() == bytes.size() && file.readAll() == bytes;
+}
+
+// Opening for writing alone would empty the file before the new bytes are in it, and a kill then
+// would lose the settings. The new bytes go over the old ones in one call instead, and only then
+// is the file cut to their length: before the cut it holds the new first line, which is all the
+// reader takes.
+bool writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        // The disk took a part only: the old bytes go back where they were.
+        file.seek(0);
+        file.write(old);
+        file.resize(old.size());
+        return false;
+    }
+    if (old.size() > bytes.size() && !file.resize(bytes.size()))
+        return false;
+    return fdatasync(file.handle()) == 0;
 }
 
 } // namespace
@@ -44,6 +80,13 @@ QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records)
     if (third)
         qToLittleEndian<qint16>(qint16(records.third), bytes.data() + 2 * recordSize);
     return bytes;
+}
+
+QString backgroundText(const QByteArray &line)
+{
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    return decodeCodePage932(line.startsWith(byteOrderMark) ? line.mid(byteOrderMark.size())
+                                                            : line);
 }
 
 std::optional<quint32> backgroundValue(const QString &text)
@@ -80,17 +123,19 @@ BackgroundChannels cutBackgroundCode(const QString &code)
 
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
+    // Nothing to write, and nothing to report where the folder or the disk would refuse it.
+    if (holds(path, bytes))
+        return true;
     QSaveFile file(path);
-    // A read-only folder with writable files in it (an administrator's set-up) cannot take the
-    // new copy beside the old: the file is then written in place.
-    file.setDirectWriteFallback(true);
     // Unbuffered, so that a write the disk takes only in part is seen: through the buffer, Qt
     // drops the rest without an error and the half file would be committed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (file.write(bytes) == bytes.size())
+            return file.commit();
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    // A read-only folder with writable files in it (an administrator's set-up) cannot take the
+    // new copy beside the old: the file is then written over in place.
+    return QFileInfo(path).isFile() && writeInPlace(path, bytes);
 }

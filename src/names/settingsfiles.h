@@ -35,6 +35,10 @@ CheckRecords parseCheckRecords(const QByteArray &bytes);
 // the default.
 QByteArray withCheckRecords(QByteArray bytes, const CheckRecords &records);
 
+// The text of backcolor.dat's first line, read in code page 932. A UTF-8 byte-order mark, which
+// many editors put first, is no text and is skipped, so the digits after it are the colour.
+QString backgroundText(const QByteArray &line);
+
 // The colour value of a background text read as unsigned hexadecimal: blanks skipped, digits in
 // either case, stopping at the first other character, 0 without a leading digit. Empty when the
 // value is above FFFFFF and so is no colour.
@@ -56,5 +60,7 @@ struct BackgroundChannels
 BackgroundChannels cutBackgroundCode(const QString &code);
 
 // Replaces the file with the bytes in one step, so a failure never leaves half a file; only in a
-// folder that takes no new files is an existing, writable file written over in place.
+// folder that takes no new files is an existing, writable file written over in place, where a
+// kill leaves the old bytes or the new ones, the new perhaps followed by the end of a longer old
+// file. A file that already holds the bytes is left alone, and counts as saved.
 bool saveFile(const QString &path, const QByteArray &bytes);

@@ -195,4 +195,5 @@ private:
     // Set when a settings file was not loaded and must not be replaced at shut-down.
     bool keepCheckFile = false;
     bool keepBackColorFile = false;
+    QByteArray backColorLine; // backcolor.dat's first line as read, written back unless changed
 };

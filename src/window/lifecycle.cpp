@@ -117,7 +117,8 @@ void Kolvarenta::restoreBackground()
         keepBackColorFile = true;
     } else if (file.isOpen() && !file.atEnd()) {
         if (const auto line = readTextLine(file)) {
-            code = decodeCodePage932(*line);
+            backColorLine = *line;
+            code = backgroundText(*line);
             value = backgroundValue(code);
         } else {
             keepBackColorFile = true;
@@ -151,9 +152,14 @@ void Kolvarenta::shutDown()
             unsaved << checkFileName;
     }
     if (!keepBackColorFile) {
-        QStringEncoder encoder("windows-31j");
-        const QByteArray line = encoder(state.backcolorcode) + "\r\n";
-        if (!saveFile(state.folderpath + backColorFileName, line))
+        // The line as it was read goes back byte for byte, whatever editor wrote it; decoded and
+        // encoded again, bytes that are no code page 932 would not survive.
+        QByteArray line = backColorLine;
+        if (backgroundText(line) != state.backcolorcode) {
+            QStringEncoder encoder("windows-31j");
+            line = encoder(state.backcolorcode);
+        }
+        if (!saveFile(state.folderpath + backColorFileName, line + "\r\n"))
             unsaved << backColorFileName;
     }
     for (const QString &name : unsaved)

@@ -71,7 +71,7 @@ void checkBackColorFile(const QByteArray &bytes)
     require(buffer.pos() == next, "reading a line takes its whole terminator and no more",
             [&] { return QStringLiteral("at %1, not %2").arg(buffer.pos()).arg(next); });
 
-    const QString code = decodeCodePage932(*line);
+    const QString code = backgroundText(*line);
     const std::optional<quint32> value = backgroundValue(code);
     if (value) {
         require(*value <= 0xFFFFFF, "a background value is a colour");
