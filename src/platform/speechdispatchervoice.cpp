@@ -3,10 +3,10 @@
 #include "platform/brokenpipeguard.h"
 #include "platform/finishedmessages.h"
 #include "platform/kanareading.h"
+#include "platform/naturalvoiceform.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QStringList>
 
 #include <libspeechd.h>
 
@@ -18,8 +18,19 @@
 
 namespace {
 
-// The output modules that read every kanji as "Chinese letter".
-const QStringList modulesWithoutKanji = {QStringLiteral("espeak-ng"), QStringLiteral("espeak")};
+// How each output module is given the program's texts; a module not named here gets them as they
+// are written.
+struct ModuleTextForm
+{
+    const char *module;
+    TextForm form;
+};
+constexpr ModuleTextForm moduleTextForms[] = {
+    {"espeak-ng", TextForm::Kana}, // reads every kanji as "Chinese letter"
+    {"espeak", TextForm::Kana},
+    {"openjtalk", TextForm::NaturalJapanese},
+    {"openjtalk-generic", TextForm::NaturalJapanese},
+};
 
 // libspeechd's callbacks carry no pointer of ours, only the client id the server gave the
 // connection. This table leads from that id to the connection's FinishedMessages.
@@ -79,10 +90,11 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
-    SpeechDispatcherVoice(SPDConnection *connection, int clientId, bool speaksKana)
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId, TextForm form)
         : connection(connection)
+        , form(form)
     {
-        if (speaksKana)
+        if (form == TextForm::Kana)
             kana.emplace();
         routes().add(clientId, &finished);
     }
@@ -101,9 +113,15 @@ public:
         const BrokenPipeGuard guard;
         const QString spoken = spokenForm(text);
         finished.clear();
+        bound = speechWaitBound(spoken.size());
+        // Open JTalk fails on a text without words, and speech-dispatcher's module for it may end
+        // itself over that: such a text is left unsaid.
+        if (spoken.isEmpty() && form == TextForm::NaturalJapanese) {
+            message = -1;
+            return;
+        }
         message = spoken.isEmpty() ? sayEmpty()
                                    : spd_say(connection, SPD_MESSAGE, spoken.toUtf8().constData());
-        bound = speechWaitBound(spoken.size());
     }
 
     void BusyWait() override
@@ -116,7 +134,15 @@ public:
 
     QString spokenForm(const QString &text) override
     {
-        return kana ? kana->read(text) : text;
+        switch (form) {
+        case TextForm::Kana:
+            return kana->read(text);
+        case TextForm::NaturalJapanese:
+            return naturalVoiceForm(text);
+        case TextForm::AsWritten:
+            break;
+        }
+        return text;
     }
 
     // Only this connection's texts: other programs' speech, the screen reader's among them, is
@@ -143,6 +169,7 @@ private:
     }
 
     SPDConnection *connection;
+    TextForm form;
     std::optional<KanaReading> kana; // only for an output module that cannot read kanji
     FinishedMessages finished;
     int message = -1; // the id of the text Go sent last, -1 when it could not be sent
@@ -190,9 +217,18 @@ SPDConnection *connectTo(const QString &socketPath)
 
 } // namespace
 
+TextForm textFormFor(const QString &module)
+{
+    for (const ModuleTextForm &known : moduleTextForms) {
+        if (module == QLatin1String(known.module))
+            return known.form;
+    }
+    return TextForm::AsWritten;
+}
+
 bool needsKanaReading(OutputModuleQuery &connection)
 {
-    return modulesWithoutKanji.contains(connection.outputModule());
+    return textFormFor(connection.outputModule()) == TextForm::Kana;
 }
 
 std::chrono::milliseconds speechWaitBound(qsizetype length)
@@ -221,5 +257,6 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
     }
     // Asked once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
-    return std::make_unique<SpeechDispatcherVoice>(connection, clientId, needsKanaReading(module));
+    return std::make_unique<SpeechDispatcherVoice>(connection, clientId,
+                                                   textFormFor(module.outputModule()));
 }

@@ -31,6 +31,11 @@ public:
     virtual QString outputModule() = 0;
 };
 
+// What an output module is given: the texts as written, as kana for a module that cannot read
+// kanji, or in the form the natural Japanese voice reads right.
+enum class TextForm { AsWritten, Kana, NaturalJapanese };
+TextForm textFormFor(const QString &module);
+
 // Whether the texts for this connection must reach it as kana: only when its output module is
 // one known not to read kanji. Any other module, named or not, gets the text as it is.
 bool needsKanaReading(OutputModuleQuery &connection);
