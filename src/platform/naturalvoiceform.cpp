@@ -65,6 +65,27 @@ constexpr WordReading wordReadings[] = {
     {"AA", "ダブルエー"},
 };
 
+// The web's colour keywords by their Japanese names, which the voice reads; the keyword itself
+// it would spell letter by letter.
+struct KeywordReading
+{
+    const char *keyword;
+    const char *katakana;
+};
+constexpr KeywordReading keywordReadings[] = {
+#include "csskatakana.inc"
+};
+
+QString keywordKatakana(const QString &word)
+{
+    const QByteArray lower = word.toLower().toLatin1();
+    for (const KeywordReading &keyword : keywordReadings) {
+        if (lower == keyword.keyword)
+            return QString::fromUtf8(keyword.katakana);
+    }
+    return word;
+}
+
 struct Rule
 {
     QRegularExpression pattern;
@@ -85,6 +106,9 @@ const std::vector<Rule> &rules()
         rules.push_back({QRegularExpression(QStringLiteral("[^\\s\\x{3000}（）]+（([%1%2・]+)）")
                                                     .arg(hiraganaLetters, katakanaLetters)),
                          [](const auto &m) { return katakana(m.captured(1)); }});
+        // A keyword without a reading behind it, such as *lavender in a table of one's own.
+        rules.push_back({QRegularExpression(QStringLiteral("(?<![A-Za-z])[A-Za-z]{3,}(?![A-Za-z])")),
+                         [](const auto &m) { return keywordKatakana(m.captured()); }});
         // Codes: six hexadecimal digits standing on their own.
         rules.push_back({QRegularExpression(QStringLiteral("(?<![0-9A-Za-z])[0-9A-Fa-f]{6}(?![0-9A-Za-z])")),
                          [](const auto &m) { return spelled(m.captured()); }});
