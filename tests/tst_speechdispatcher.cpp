@@ -54,6 +54,9 @@ private slots:
     void onlyTheSpeechObjectIdentifierIsKnown();
     void windowSpeaksThroughTheServer();
     void windowWithoutServerOpensSilently();
+    void longTextsArriveInPartsAtTheirBreaks_data();
+    void longTextsArriveInPartsAtTheirBreaks();
+    void cancelStopsEveryPart();
     void debianDefaultSettingsPreprocessSymbols_data();
     void debianDefaultSettingsPreprocessSymbols();
 };
@@ -255,6 +258,75 @@ void TestSpeechDispatcher::windowWithoutServerOpensSilently()
     QVERIFY(!window->mnucolor->menuAction()->isEnabled());
     window->choose("Mnured");
     QVERIFY(messages->shown.isEmpty());
+}
+
+// Each part is a message of its own; BusyWait returns only once the module has finished the last.
+void TestSpeechDispatcher::longTextsArriveInPartsAtTheirBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("parts");
+    // (The plain server turns an ideographic space inside a part into a plain one, and full-width
+    // brackets into ASCII ones.)
+    QTest::newRow("name and short code stay whole")
+            << QStringLiteral("鉛丹色（えんたんいろ）\u3000d3503c")
+            << QStringList {QStringLiteral("鉛丹色(えんたんいろ) d3503c")};
+    QTest::newRow("focus announcement with a short value stays whole")
+            << QStringLiteral("レッドの値の文字入力\r\n128")
+            << QStringList {QStringLiteral("レッドの値の文字入力\r\n128")};
+    QTest::newRow("contrast splits at its ideographic space")
+            << QStringLiteral("背景とのコントラスト比4.4対1\u3000大きな文字のみAA適合")
+            << QStringList {QStringLiteral("背景とのコントラスト比4.4対1"),
+                            QStringLiteral("大きな文字のみAA適合")};
+    QTest::newRow("line break, with the short number kept with what follows")
+            << QStringLiteral("色見本リストの選択\r\n12\u3000桜色（さくらいろ）")
+            << QStringList {QStringLiteral("色見本リストの選択"), QStringLiteral("12 桜色(さくらいろ)")};
+    QTest::newRow("clause and sentence marks stay with their part")
+            << QStringLiteral("表示できる範囲の外の色なので、近い色にしました。鉛丹色（えんたんいろ）\u3000d3503c")
+            << QStringList {QStringLiteral("表示できる範囲の外の色なので、"),
+                            QStringLiteral("近い色にしました。"),
+                            QStringLiteral("鉛丹色(えんたんいろ) d3503c")};
+    QTest::newRow("short first clause joins the next")
+            << QStringLiteral("はい、あおいそらとしろいくも。みどりのやまとあおいうみ")
+            << QStringList {QStringLiteral("はい、あおいそらとしろいくも。"),
+                            QStringLiteral("みどりのやまとあおいうみ")};
+}
+
+void TestSpeechDispatcher::longTextsArriveInPartsAtTheirBreaks()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    QFETCH(QString, text);
+    QFETCH(QStringList, parts);
+    PrivateSpeechServer server;
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    voice->Go(text);
+    voice->BusyWait();
+    QCOMPARE(server.received(), parts);
+}
+
+// Cancelled while the first of three parts sounds, none of the others follows.
+void TestSpeechDispatcher::cancelStopsEveryPart()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    PrivateSpeechServer server;
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    const QString text = QStringLiteral("表示できる範囲の外の色なので、近い色にしました。鉛丹色（えんたんいろ）");
+    QElapsedTimer timer;
+    timer.start();
+    voice->Go(text);
+    QTest::qWait(200);
+    voice->Cancel();
+    voice->BusyWait();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QTest::qWait(1000);
+    QVERIFY2(server.received().size() <= 1, qPrintable(server.spoken()));
 }
 
 // A user's server runs with Debian's settings, which read symbols aloud or drop them before the

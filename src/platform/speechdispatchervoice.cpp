@@ -3,6 +3,7 @@
 #include "platform/brokenpipeguard.h"
 #include "platform/finishedmessages.h"
 #include "platform/kanareading.h"
+#include "platform/spokenparts.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include <libspeechd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
@@ -65,6 +67,13 @@ void messageFinished(size_t messageId, size_t clientId, SPDNotificationType)
     routes().deliver(int(clientId), int(messageId));
 }
 
+std::atomic<void (*)()> textBeganObserver = nullptr;
+
+void messageBegan(size_t, size_t, SPDNotificationType)
+{
+    textBeganObserver.load()();
+}
+
 // "225-<id>" opens the server's reply to a queued message.
 int queuedMessageId(const char *reply)
 {
@@ -79,8 +88,9 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
-    SpeechDispatcherVoice(SPDConnection *connection, int clientId, bool speaksKana)
-        : connection(connection)
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId, bool speaksKana,
+                          bool splitLongTexts)
+        : connection(connection), splitLongTexts(splitLongTexts)
     {
         if (speaksKana)
             kana.emplace();
@@ -101,11 +111,17 @@ public:
         const BrokenPipeGuard guard;
         const QString spoken = spokenForm(text);
         finished.clear();
-        message = spoken.isEmpty() ? sayEmpty()
-                                   : spd_say(connection, SPD_MESSAGE, spoken.toUtf8().constData());
+        if (spoken.isEmpty()) {
+            message = sayEmpty();
+        } else {
+            // The parts queue at the same priority, so they follow each other in order.
+            for (const QString &part : splitLongTexts ? spokenParts(spoken) : QStringList {spoken})
+                message = spd_say(connection, SPD_MESSAGE, part.toUtf8().constData());
+        }
         bound = speechWaitBound(spoken.size());
     }
 
+    // Waits for the last part: the ones before it end first.
     void BusyWait() override
     {
         // A text that could not be sent will never report its end.
@@ -119,8 +135,8 @@ public:
         return kana ? kana->read(text) : text;
     }
 
-    // Only this connection's texts: other programs' speech, the screen reader's among them, is
-    // theirs to stop.
+    // Only this connection's texts, every part of them: other programs' speech, the screen
+    // reader's among them, is theirs to stop.
     void Cancel() override
     {
         const BrokenPipeGuard guard;
@@ -144,8 +160,9 @@ private:
 
     SPDConnection *connection;
     std::optional<KanaReading> kana; // only for an output module that cannot read kanji
+    bool splitLongTexts;
     FinishedMessages finished;
-    int message = -1; // the id of the text Go sent last, -1 when it could not be sent
+    int message = -1; // the id of the last part Go sent, -1 when it could not be sent
     std::chrono::milliseconds bound {};
 };
 
@@ -200,7 +217,8 @@ std::chrono::milliseconds speechWaitBound(qsizetype length)
     return speechWaitBase + speechWaitPerCharacter * length;
 }
 
-std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
+std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath,
+                                                 const SpeechDispatcherOptions &options)
 {
     const BrokenPipeGuard guard;
     SPDConnection *connection = connectTo(socketPath);
@@ -219,7 +237,13 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
         spd_close(connection);
         return nullptr;
     }
+    if (options.textBegan) {
+        textBeganObserver = options.textBegan;
+        connection->callback_begin = messageBegan;
+        spd_set_notification_on(connection, SPD_BEGIN);
+    }
     // Asked once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
-    return std::make_unique<SpeechDispatcherVoice>(connection, clientId, needsKanaReading(module));
+    return std::make_unique<SpeechDispatcherVoice>(connection, clientId, needsKanaReading(module),
+                                                   options.splitLongTexts);
 }
