@@ -35,9 +35,12 @@ RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 # The fuzz build: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
+# The key-to-speech benchmark times the real Open JTalk voice. Its voice file comes from Debian's
+# non-free section (hts-voice-nitech-jp-atr503-m001); without it the benchmark says it skipped.
+BENCH_PACKAGES := open-jtalk open-jtalk-mecab-naist-jdic
 
-.PHONY: all deps run-deps test-deps packaging-deps fuzz-deps build fuzz-build run test bench \
-	fuzz install uninstall package check-debian12 check-debian13 clean
+.PHONY: all deps run-deps test-deps packaging-deps fuzz-deps bench-deps build fuzz-build run test \
+	bench fuzz install uninstall package check-debian12 check-debian13 clean
 
 all: build
 
@@ -55,6 +58,9 @@ packaging-deps:
 
 fuzz-deps:
 	@./tools/install-packages $(FUZZ_PACKAGES)
+
+bench-deps:
+	@./tools/install-packages $(BENCH_PACKAGES)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR)
@@ -77,7 +83,7 @@ test: test-deps packaging-deps
 fuzz: fuzz-build
 	FUZZ_JOBS=$(FUZZ_JOBS) ./tools/run-fuzz $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
 
-bench: build
+bench: build bench-deps
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 		[ -f "$$b" ] && [ -x "$$b" ] || continue; \
 		echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; \

@@ -1,21 +1,16 @@
-// The speech object on a real speech-dispatcher. Each test starts a private server: its own
-// folder, socket and configuration, and one generic output module that appends every text it is
-// given to a file instead of speaking it, so no audio device is needed. The module may be
-// registered under the name of a real one, so that the speech object treats it as that one.
+// The speech object on a real speech-dispatcher. Each test starts a private server
+// (PrivateSpeechServer) whose one output module writes the texts it is given to a file.
 
+#include "support/privatespeechserver.h"
 #include "support/testwindow.h"
 
 #include "platform/speechdispatchervoice.h"
 #include "platform/systemvoices.h"
 
 #include <QAction>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,93 +23,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QString serverProgram = QStringLiteral("speech-dispatcher");
 const char notInstalled[] = "speech-dispatcher is not installed, so there is no server to speak to";
 
-bool serverInstalled()
-{
-    return !QStandardPaths::findExecutable(serverProgram).isEmpty();
-}
-
-// Every text the module is given lands in the file followed by this mark; the module writes it
-// before it finishes, and the server reports the end only after that.
-const QString endMark = QStringLiteral("<END>");
-
-class PrivateSpeechServer
-{
-public:
-    // The module's command for each text: by default it waits a little, so that a BusyWait that
-    // does not wait shows, and then appends the text.
-    explicit PrivateSpeechServer(const QString &synthesis = QString(),
-                                 const QString &moduleName = QStringLiteral("filewriter"))
-    {
-        const QString spoken = dir.filePath(QStringLiteral("spoken.txt"));
-        const QString command = synthesis.isEmpty()
-                ? QStringLiteral("sleep 0.4; printf '%s%1' '$DATA' >> '%2'").arg(endMark, spoken)
-                : synthesis;
-        // One chunk per text, so that a text never reaches the file in pieces.
-        write(QStringLiteral("modules/filewriter.conf"),
-              QStringLiteral("GenericExecuteSynth \"%1\"\n"
-                             "GenericMaxChunkLength 100000\n"
-                             "GenericLanguage \"ja\" \"ja\" \"utf-8\"\n"
-                             "AddVoice \"ja\" \"MALE1\" \"plain\"\n"
-                             "DefaultVoice \"plain\"\n")
-                      .arg(command));
-        // The module opens an audio output when it starts, though it never plays anything: ALSA's
-        // null device opens without sound hardware.
-        write(QStringLiteral("speechd.conf"),
-              QStringLiteral("LogLevel 3\n"
-                             "AudioOutputMethod \"alsa\"\n"
-                             "AudioALSADevice \"null\"\n"
-                             "AddModule \"%2\" \"sd_generic\" \"%1\"\n"
-                             "DefaultModule %2\n")
-                      .arg(dir.filePath(QStringLiteral("modules/filewriter.conf")), moduleName));
-
-        process.setProgram(QStandardPaths::findExecutable(serverProgram));
-        process.setArguments({"--run-single", "--timeout", "0", "--communication-method",
-                              "unix_socket", "--socket-path", socketPath(), "--config-dir",
-                              dir.path(), "--log-dir", dir.path(), "--pid-file",
-                              dir.filePath(QStringLiteral("speechd.pid"))});
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(dir.filePath(QStringLiteral("server.log")));
-        process.start();
-        process.waitForStarted();
-    }
-
-    ~PrivateSpeechServer() { stop(); }
-
-    // True once the server listens on its socket.
-    bool ready()
-    {
-        return QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 10000);
-    }
-
-    void stop()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-
-    QString socketPath() const { return dir.filePath(QStringLiteral("speechd.sock")); }
-
-    QString spoken() const
-    {
-        QFile file(dir.filePath(QStringLiteral("spoken.txt")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-private:
-    void write(const QString &name, const QString &text)
-    {
-        QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-            qFatal("cannot write the server's configuration");
-    }
-
-    QTemporaryDir dir;
-    QProcess process;
-};
+const QString &endMark = PrivateSpeechServer::endMark;
 
 // A window with the real speech object and fakes for the rest.
 std::unique_ptr<ProbedWindow> windowSpeakingTo(const QString &socketPath, const QString &folder,
@@ -143,11 +54,16 @@ private slots:
     void onlyTheSpeechObjectIdentifierIsKnown();
     void windowSpeaksThroughTheServer();
     void windowWithoutServerOpensSilently();
+    void longTextsArriveInPartsAtTheirBreaks_data();
+    void longTextsArriveInPartsAtTheirBreaks();
+    void cancelStopsEveryPart();
+    void debianDefaultSettingsPreprocessSymbols_data();
+    void debianDefaultSettingsPreprocessSymbols();
 };
 
 void TestSpeechDispatcher::textsArriveWholeAndInOrderEachAfterTheOneBefore()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server;
     QVERIFY(server.ready());
@@ -173,7 +89,7 @@ void TestSpeechDispatcher::textsArriveWholeAndInOrderEachAfterTheOneBefore()
 
 void TestSpeechDispatcher::emptyTextKeepsTheConnectionWorking()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server;
     QVERIFY(server.ready());
@@ -196,7 +112,7 @@ void TestSpeechDispatcher::emptyTextKeepsTheConnectionWorking()
 // Any other module gets the kanji as they are (the first test); espeak-ng cannot read them.
 void TestSpeechDispatcher::kanjiReachesEspeakNgAsKana()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server(QString(), QStringLiteral("espeak-ng"));
     QVERIFY(server.ready());
@@ -210,7 +126,7 @@ void TestSpeechDispatcher::kanjiReachesEspeakNgAsKana()
 
 void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     // The module takes longer than the bound and takes the text, so it does not fail at once.
     PrivateSpeechServer server(QStringLiteral(": '$DATA'; sleep 6"));
@@ -231,7 +147,7 @@ void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()
 // Another program (a screen reader, say) cancels all speech: the wait ends with it.
 void TestSpeechDispatcher::busyWaitReturnsWhenTheTextIsCancelled()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server(QStringLiteral(": '$DATA'; sleep 6"));
     QVERIFY(server.ready());
@@ -264,7 +180,7 @@ void TestSpeechDispatcher::busyWaitReturnsWhenTheTextIsCancelled()
 
 void TestSpeechDispatcher::speechFallsSilentWhenTheServerGoes()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server;
     QVERIFY(server.ready());
@@ -299,7 +215,7 @@ void TestSpeechDispatcher::creationFailsWithoutServer()
 
 void TestSpeechDispatcher::onlyTheSpeechObjectIdentifierIsKnown()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server;
     QVERIFY(server.ready());
@@ -312,7 +228,7 @@ void TestSpeechDispatcher::onlyTheSpeechObjectIdentifierIsKnown()
 
 void TestSpeechDispatcher::windowSpeaksThroughTheServer()
 {
-    if (!serverInstalled())
+    if (!PrivateSpeechServer::installed())
         QSKIP(notInstalled);
     PrivateSpeechServer server;
     QVERIFY(server.ready());
@@ -342,6 +258,108 @@ void TestSpeechDispatcher::windowWithoutServerOpensSilently()
     QVERIFY(!window->mnucolor->menuAction()->isEnabled());
     window->choose("Mnured");
     QVERIFY(messages->shown.isEmpty());
+}
+
+// Each part is a message of its own; BusyWait returns only once the module has finished the last.
+void TestSpeechDispatcher::longTextsArriveInPartsAtTheirBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("parts");
+    // (The plain server turns an ideographic space inside a part into a plain one, and full-width
+    // brackets into ASCII ones.)
+    QTest::newRow("name and short code stay whole")
+            << QStringLiteral("鉛丹色（えんたんいろ）\u3000d3503c")
+            << QStringList {QStringLiteral("鉛丹色(えんたんいろ) d3503c")};
+    QTest::newRow("focus announcement with a short value stays whole")
+            << QStringLiteral("レッドの値の文字入力\r\n128")
+            << QStringList {QStringLiteral("レッドの値の文字入力\r\n128")};
+    QTest::newRow("contrast splits at its ideographic space")
+            << QStringLiteral("背景とのコントラスト比4.4対1\u3000大きな文字のみAA適合")
+            << QStringList {QStringLiteral("背景とのコントラスト比4.4対1"),
+                            QStringLiteral("大きな文字のみAA適合")};
+    QTest::newRow("line break, with the short number kept with what follows")
+            << QStringLiteral("色見本リストの選択\r\n12\u3000桜色（さくらいろ）")
+            << QStringList {QStringLiteral("色見本リストの選択"), QStringLiteral("12 桜色(さくらいろ)")};
+    QTest::newRow("clause and sentence marks stay with their part")
+            << QStringLiteral("表示できる範囲の外の色なので、近い色にしました。鉛丹色（えんたんいろ）\u3000d3503c")
+            << QStringList {QStringLiteral("表示できる範囲の外の色なので、"),
+                            QStringLiteral("近い色にしました。"),
+                            QStringLiteral("鉛丹色(えんたんいろ) d3503c")};
+    QTest::newRow("short first clause joins the next")
+            << QStringLiteral("はい、あおいそらとしろいくも。みどりのやまとあおいうみ")
+            << QStringList {QStringLiteral("はい、あおいそらとしろいくも。"),
+                            QStringLiteral("みどりのやまとあおいうみ")};
+}
+
+void TestSpeechDispatcher::longTextsArriveInPartsAtTheirBreaks()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    QFETCH(QString, text);
+    QFETCH(QStringList, parts);
+    PrivateSpeechServer server;
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    voice->Go(text);
+    voice->BusyWait();
+    QCOMPARE(server.received(), parts);
+}
+
+// Cancelled while the first of three parts sounds, none of the others follows.
+void TestSpeechDispatcher::cancelStopsEveryPart()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    PrivateSpeechServer server;
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    const QString text = QStringLiteral("表示できる範囲の外の色なので、近い色にしました。鉛丹色（えんたんいろ）");
+    QElapsedTimer timer;
+    timer.start();
+    voice->Go(text);
+    QTest::qWait(200);
+    voice->Cancel();
+    voice->BusyWait();
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QTest::qWait(1000);
+    QVERIFY2(server.received().size() <= 1, qPrintable(server.spoken()));
+}
+
+// A user's server runs with Debian's settings, which read symbols aloud or drop them before the
+// module sees the text; each row shows one such change, so a server started with these settings
+// that passes texts through unchanged fails here.
+void TestSpeechDispatcher::debianDefaultSettingsPreprocessSymbols_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("received");
+    QTest::newRow("decimal point") << QStringLiteral("4.5") << QStringLiteral("4 .5");
+    QTest::newRow("full-width brackets")
+            << QStringLiteral("桜色（さくらいろ）") << QStringLiteral("桜色 カッコ さくらいろ カッコトジ ");
+    QTest::newRow("star and hash dropped") << QStringLiteral("*aqua #00ffff")
+                                           << QStringLiteral(" aqua  00ffff");
+    QTest::newRow("line break") << QStringLiteral("レッドの値の文字入力\r\n128")
+                                << QStringLiteral("レッドの値の文字入力  128");
+}
+
+void TestSpeechDispatcher::debianDefaultSettingsPreprocessSymbols()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    QFETCH(QString, text);
+    QFETCH(QString, received);
+    PrivateSpeechServer server(QString(), QStringLiteral("filewriter"),
+                               PrivateSpeechServer::Settings::DebianDefault);
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    voice->Go(text);
+    voice->BusyWait();
+    QCOMPARE(server.received(), QStringList {received});
 }
 
 QTEST_MAIN(TestSpeechDispatcher)

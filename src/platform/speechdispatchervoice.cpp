@@ -4,12 +4,14 @@
 #include "platform/finishedmessages.h"
 #include "platform/kanareading.h"
 #include "platform/naturalvoiceform.h"
+#include "platform/spokenparts.h"
 
 #include <QByteArray>
 #include <QFile>
 
 #include <libspeechd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
@@ -76,6 +78,13 @@ void messageFinished(size_t messageId, size_t clientId, SPDNotificationType)
     routes().deliver(int(clientId), int(messageId));
 }
 
+std::atomic<void (*)()> textBeganObserver = nullptr;
+
+void messageBegan(size_t, size_t, SPDNotificationType)
+{
+    textBeganObserver.load()();
+}
+
 // "225-<id>" opens the server's reply to a queued message.
 int queuedMessageId(const char *reply)
 {
@@ -90,9 +99,11 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
-    SpeechDispatcherVoice(SPDConnection *connection, int clientId, TextForm form)
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId, TextForm form,
+                          bool splitLongTexts)
         : connection(connection)
         , form(form)
+        , splitLongTexts(splitLongTexts)
     {
         if (form == TextForm::Kana)
             kana.emplace();
@@ -114,16 +125,18 @@ public:
         const QString spoken = spokenForm(text);
         finished.clear();
         bound = speechWaitBound(spoken.size());
-        // Open JTalk fails on a text without words, and speech-dispatcher's module for it may end
-        // itself over that: such a text is left unsaid.
-        if (spoken.isEmpty() && form == TextForm::NaturalJapanese) {
-            message = -1;
+        if (spoken.isEmpty()) {
+            // Open JTalk fails on a text without words, and speech-dispatcher's module for it may
+            // end itself over that: such a text is left unsaid.
+            message = form == TextForm::NaturalJapanese ? -1 : sayEmpty();
             return;
         }
-        message = spoken.isEmpty() ? sayEmpty()
-                                   : spd_say(connection, SPD_MESSAGE, spoken.toUtf8().constData());
+        // The parts queue at the same priority, so they follow each other in order.
+        for (const QString &part : splitLongTexts ? spokenParts(spoken) : QStringList {spoken})
+            message = spd_say(connection, SPD_MESSAGE, part.toUtf8().constData());
     }
 
+    // Waits for the last part: the ones before it end first.
     void BusyWait() override
     {
         // A text that could not be sent will never report its end.
@@ -145,8 +158,8 @@ public:
         return text;
     }
 
-    // Only this connection's texts: other programs' speech, the screen reader's among them, is
-    // theirs to stop.
+    // Only this connection's texts, every part of them: other programs' speech, the screen
+    // reader's among them, is theirs to stop.
     void Cancel() override
     {
         const BrokenPipeGuard guard;
@@ -171,8 +184,9 @@ private:
     SPDConnection *connection;
     TextForm form;
     std::optional<KanaReading> kana; // only for an output module that cannot read kanji
+    bool splitLongTexts;
     FinishedMessages finished;
-    int message = -1; // the id of the text Go sent last, -1 when it could not be sent
+    int message = -1; // the id of the last part Go sent, -1 when it could not be sent
     std::chrono::milliseconds bound {};
 };
 
@@ -236,7 +250,8 @@ std::chrono::milliseconds speechWaitBound(qsizetype length)
     return speechWaitBase + speechWaitPerCharacter * length;
 }
 
-std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
+std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath,
+                                                 const SpeechDispatcherOptions &options)
 {
     const BrokenPipeGuard guard;
     SPDConnection *connection = connectTo(socketPath);
@@ -255,8 +270,14 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
         spd_close(connection);
         return nullptr;
     }
+    if (options.textBegan) {
+        textBeganObserver = options.textBegan;
+        connection->callback_begin = messageBegan;
+        spd_set_notification_on(connection, SPD_BEGIN);
+    }
     // Asked once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
     return std::make_unique<SpeechDispatcherVoice>(connection, clientId,
-                                                   textFormFor(module.outputModule()));
+                                                   textFormFor(module.outputModule()),
+                                                   options.splitLongTexts);
 }

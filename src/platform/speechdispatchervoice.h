@@ -9,8 +9,9 @@
 
 // The speech object on Linux: a client of speech-dispatcher, the speech service that Linux screen
 // readers speak through. Texts are spoken in Japanese at message priority, so they queue behind
-// each other and behind other programs' messages instead of cutting anything off. An output module
-// that cannot read kanji gets every text as kana (KanaReading).
+// each other and behind other programs' messages instead of cutting anything off. A long text goes
+// in parts, one message each (spokenParts), so the voice begins sooner. An output module that
+// cannot read kanji gets every text as kana (KanaReading).
 
 // BusyWait waits for the server's report that the text has ended, but never longer than this base
 // plus a share per character. The bound only matters when no report comes (a stuck output module,
@@ -40,7 +41,18 @@ TextForm textFormFor(const QString &module);
 // one known not to read kanji. Any other module, named or not, gets the text as it is.
 bool needsKanaReading(OutputModuleQuery &connection);
 
+// How a speech object works. The program takes the defaults; the benchmarks compare.
+struct SpeechDispatcherOptions
+{
+    // Whether a long text is sent in parts (spokenParts) or whole.
+    bool splitLongTexts = true;
+    // Called on libspeechd's event thread whenever the server reports that a text of this speech
+    // object began. One for the whole program: the latest speech object opened with one sets it.
+    void (*textBegan)() = nullptr;
+};
+
 // Connects to the user's speech-dispatcher, starting it when it is not running. With a socket
 // path, connects to the server listening there instead and never starts one. Null when no server
 // answers.
-std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath = QString());
+std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath = QString(),
+                                                 const SpeechDispatcherOptions &options = {});

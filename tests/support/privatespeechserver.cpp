@@ -1,0 +1,138 @@
+#include "support/privatespeechserver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QString serverProgram = QStringLiteral("speech-dispatcher");
+const QString debianConfiguration = QStringLiteral("/etc/speech-dispatcher/speechd.conf");
+
+// What Debian's speechd.conf sets, for a machine where the file is missing: the symbol
+// preprocessing of every character, with the dictionaries Debian names.
+const QString debianSettings = QStringLiteral("LogLevel 3\n"
+                                              "DefaultVolume 100\n"
+                                              "SymbolsPreproc \"char\"\n"
+                                              "SymbolsPreprocFile \"gender-neutral.dic\"\n"
+                                              "SymbolsPreprocFile \"font-variants.dic\"\n"
+                                              "SymbolsPreprocFile \"symbols.dic\"\n"
+                                              "SymbolsPreprocFile \"emojis.dic\"\n"
+                                              "SymbolsPreprocFile \"orca.dic\"\n"
+                                              "SymbolsPreprocFile \"orca-chars.dic\"\n");
+
+QString baseSettings(PrivateSpeechServer::Settings settings)
+{
+    if (settings == PrivateSpeechServer::Settings::Plain)
+        return QStringLiteral("LogLevel 3\n");
+    QFile file(debianConfiguration);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) + QLatin1Char('\n')
+                                          : debianSettings;
+}
+
+} // namespace
+
+const QString PrivateSpeechServer::endMark = QStringLiteral("<END>");
+
+PrivateSpeechServer::PrivateSpeechServer(const QString &synthesis, const QString &moduleName,
+                                         Settings settings)
+{
+    const QString command = synthesis.isEmpty()
+            ? QStringLiteral("sleep 0.4; printf '%s%1' '$DATA' >> '%2'")
+                      .arg(endMark, filePath(QStringLiteral("spoken.txt")))
+            : synthesis;
+    // One chunk per text, so that a text never reaches the file in pieces.
+    write(QStringLiteral("modules/filewriter.conf"),
+          QStringLiteral("GenericExecuteSynth \"%1\"\n"
+                         "GenericMaxChunkLength 100000\n"
+                         "GenericLanguage \"ja\" \"ja\" \"utf-8\"\n"
+                         "AddVoice \"ja\" \"MALE1\" \"plain\"\n"
+                         "DefaultVoice \"plain\"\n")
+                  .arg(command));
+    start(settings, filePath(QStringLiteral("modules/filewriter.conf")), moduleName);
+}
+
+PrivateSpeechServer::PrivateSpeechServer(Settings settings, const QString &moduleConfig,
+                                         const QString &moduleName)
+{
+    start(settings, moduleConfig, moduleName);
+}
+
+PrivateSpeechServer::~PrivateSpeechServer()
+{
+    stop();
+}
+
+bool PrivateSpeechServer::installed()
+{
+    return !QStandardPaths::findExecutable(serverProgram).isEmpty();
+}
+
+void PrivateSpeechServer::start(Settings settings, const QString &moduleConfig,
+                                const QString &moduleName)
+{
+    // Later lines win, so the private ones follow the base settings. The module opens an audio
+    // output when it starts, though it never plays anything: ALSA's null device opens without
+    // sound hardware.
+    write(QStringLiteral("speechd.conf"),
+          baseSettings(settings)
+                  + QStringLiteral("AudioOutputMethod \"alsa\"\n"
+                                   "AudioALSADevice \"null\"\n"
+                                   "AddModule \"%2\" \"sd_generic\" \"%1\"\n"
+                                   "DefaultModule %2\n")
+                            .arg(moduleConfig, moduleName));
+
+    process.setProgram(QStandardPaths::findExecutable(serverProgram));
+    process.setArguments({"--run-single", "--timeout", "0", "--communication-method",
+                          "unix_socket", "--socket-path", socketPath(), "--config-dir", dir.path(),
+                          "--log-dir", dir.path(), "--pid-file",
+                          filePath(QStringLiteral("speechd.pid"))});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(filePath(QStringLiteral("server.log")));
+    process.start();
+    process.waitForStarted();
+}
+
+bool PrivateSpeechServer::ready()
+{
+    return QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 10000);
+}
+
+void PrivateSpeechServer::stop()
+{
+    process.kill();
+    process.waitForFinished();
+}
+
+QString PrivateSpeechServer::socketPath() const
+{
+    return filePath(QStringLiteral("speechd.sock"));
+}
+
+QString PrivateSpeechServer::filePath(const QString &name) const
+{
+    return dir.filePath(name);
+}
+
+QString PrivateSpeechServer::spoken() const
+{
+    QFile file(filePath(QStringLiteral("spoken.txt")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList PrivateSpeechServer::received() const
+{
+    QStringList texts = spoken().split(endMark);
+    texts.removeLast(); // what follows the last mark: nothing, or a text still being written
+    return texts;
+}
+
+void PrivateSpeechServer::write(const QString &name, const QString &text)
+{
+    QDir(dir.path()).mkpath(QFileInfo(filePath(name)).path());
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        qFatal("cannot write the server's configuration");
+}
