@@ -125,6 +125,9 @@ const std::vector<Rule> &rules()
                          [](const auto &m) { return katakana(m.captured(1)) + QStringLiteral("イロ"); }});
         rules.push_back({QRegularExpression(QStringLiteral("(?<=[%1])色").arg(kanjiLetters) + nameEnd),
                          [](const auto &) { return QStringLiteral("いろ"); }});
+        // Debian's module for the voice says only a text's first line.
+        rules.push_back({QRegularExpression(QStringLiteral("\\r?\\n")),
+                         [](const auto &) { return QStringLiteral("、"); }});
         for (const WordReading &word : wordReadings) {
             const QString reading = QString::fromUtf8(word.reading);
             rules.push_back({QRegularExpression(literal(QString::fromUtf8(word.word))),

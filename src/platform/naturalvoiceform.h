@@ -8,6 +8,7 @@
 // - a colour name without one keeps its 色 as いろ, not the しょく of a compound;
 // - codes and two-digit channel values are spelled one character at a time, in pairs;
 // - a decimal point is written 点, which the server's symbol processing leaves alone;
+// - a line break becomes a pause (、), since the voice reads one line;
 // - the words the voice's dictionary reads wrongly in these texts get their reading.
 // Nothing comes back for a text without anything to say ("#" or "*" alone), because the voice
 // fails on such a text instead of staying silent.
