@@ -69,12 +69,35 @@ public:
                              "AddModule \"%2\" \"sd_generic\" \"%1\"\n"
                              "DefaultModule %2\n")
                       .arg(dir.filePath(QStringLiteral("modules/filewriter.conf")), moduleName));
+        start({});
+    }
 
+    // data/openjtalk-generic.conf, found by the server itself (no AddModule), beside sd_generic
+    // alone; the stand-in for ALSA's player writes the size of each sound to the file, a line each.
+    struct OpenJTalk { };
+    explicit PrivateSpeechServer(OpenJTalk)
+    {
+        write("speechd.conf", "AudioOutputMethod \"alsa\"\nAudioALSADevice \"null\"\n");
+        write("bin/aplay", "#!/bin/sh\nwc -c < \"$1\" >> " + dir.filePath("spoken.txt"));
+        QFile::setPermissions(dir.filePath("bin/aplay"), QFile::ReadOwner | QFile::ExeOwner);
+        QFile::link("/usr/lib/speech-dispatcher-modules/sd_generic", dir.filePath("bin/sd_generic"));
+        QDir(dir.path()).mkpath("modules");
+        QFile::link(KOLVARENTA_SOURCE_DIR "/data/openjtalk-generic.conf",
+                    dir.filePath("modules/openjtalk-generic.conf"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("PATH", dir.filePath("bin:") + environment.value("PATH"));
+        process.setProcessEnvironment(environment);
+        start({"--module-dir", dir.filePath("bin")});
+    }
+
+    void start(const QStringList &more)
+    {
         process.setProgram(QStandardPaths::findExecutable(serverProgram));
-        process.setArguments({"--run-single", "--timeout", "0", "--communication-method",
-                              "unix_socket", "--socket-path", socketPath(), "--config-dir",
-                              dir.path(), "--log-dir", dir.path(), "--pid-file",
-                              dir.filePath(QStringLiteral("speechd.pid"))});
+        process.setArguments(QStringList{"--run-single", "--timeout", "0", "--communication-method",
+                                         "unix_socket", "--socket-path", socketPath(),
+                                         "--config-dir", dir.path(), "--log-dir", dir.path(),
+                                         "--pid-file", dir.filePath("speechd.pid")}
+                             + more);
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(dir.filePath(QStringLiteral("server.log")));
         process.start();
@@ -136,6 +159,7 @@ private slots:
     void textsArriveWholeAndInOrderEachAfterTheOneBefore();
     void emptyTextKeepsTheConnectionWorking();
     void kanjiReachesEspeakNgAsKana();
+    void openJTalkIsFoundChosenAndSpeaksEveryLine();
     void busyWaitGivesUpWhenNoEndComes();
     void busyWaitReturnsWhenTheTextIsCancelled();
     void speechFallsSilentWhenTheServerGoes();
@@ -206,6 +230,25 @@ void TestSpeechDispatcher::kanjiReachesEspeakNgAsKana()
     voice->Go(QStringLiteral("レッドの値の文字入力\r\n0a"));
     voice->BusyWait();
     QCOMPARE(server.spoken(), QStringLiteral("レッドのあたいのもじにゅーりょく\r\n0a") + endMark);
+}
+
+// On Debian 12's module; "#" alone, which open_jtalk cannot read, is silent but ends too.
+void TestSpeechDispatcher::openJTalkIsFoundChosenAndSpeaksEveryLine()
+{
+    if (!serverInstalled() || QStandardPaths::findExecutable("open_jtalk").isEmpty())
+        QSKIP("speech-dispatcher or open_jtalk is not installed; make test installs both");
+    PrivateSpeechServer server(PrivateSpeechServer::OpenJTalk {});
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+    for (const char *text : {"レッドの値", "レッドの値\r\n128", "#", "it's \"$(x)\""}) {
+        voice->Go(text);
+        voice->BusyWait();
+    }
+    const QStringList sizes = server.spoken().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(sizes.size(), 3); // the line after the break makes the second text longer
+    QVERIFY2(sizes[0].toInt() > 44 && sizes[1].toInt() > sizes[0].toInt(),
+             qPrintable(sizes.join(' ')));
 }
 
 void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()

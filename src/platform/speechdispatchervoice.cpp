@@ -18,6 +18,18 @@
 
 namespace {
 
+// The names Open JTalk, a natural Japanese voice, has among speech-dispatcher's output modules, the
+// one chosen first when the server has both: speech-dispatcher 0.12's own module (Debian 13), and
+// the generic module of data/openjtalk-generic.conf for speech-dispatcher 0.11 (Debian 12).
+const QStringList naturalJapaneseModules = {QStringLiteral("openjtalk"),
+                                            QStringLiteral("openjtalk-generic")};
+
+// speech-dispatcher offers the generic module once open_jtalk is installed, even without the voice
+// it reads (Debian contrib, which apt passes over where the sources lack it), and it is then
+// silent; speech-dispatcher's own module is offered only with its voice.
+const QString genericModuleVoice = QStringLiteral(
+        "/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice");
+
 // The output modules that read every kanji as "Chinese letter".
 const QStringList modulesWithoutKanji = {QStringLiteral("espeak-ng"), QStringLiteral("espeak")};
 
@@ -79,10 +91,11 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
-    SpeechDispatcherVoice(SPDConnection *connection, int clientId, bool speaksKana)
+    SpeechDispatcherVoice(SPDConnection *connection, int clientId, QString outputModule)
         : connection(connection)
+        , module(std::move(outputModule))
     {
-        if (speaksKana)
+        if (needsKanaReading(module))
             kana.emplace();
         routes().add(clientId, &finished);
     }
@@ -143,6 +156,7 @@ private:
     }
 
     SPDConnection *connection;
+    const QString module; // the output module that speaks, empty when the server did not say
     std::optional<KanaReading> kana; // only for an output module that cannot read kanji
     FinishedMessages finished;
     int message = -1; // the id of the text Go sent last, -1 when it could not be sent
@@ -163,6 +177,24 @@ public:
         const QString module = QString::fromUtf8(name);
         std::free(name);
         return module;
+    }
+
+    QStringList outputModules() override
+    {
+        QStringList names;
+        char **list = spd_list_modules(connection);
+        for (char **name = list; name && *name; ++name)
+            names << QString::fromUtf8(*name);
+        if (list)
+            free_spd_modules(list);
+        if (!QFile::exists(genericModuleVoice))
+            names.removeAll(QStringLiteral("openjtalk-generic"));
+        return names;
+    }
+
+    bool setOutputModule(const QString &name) override
+    {
+        return spd_set_output_module(connection, name.toUtf8().constData()) == 0;
     }
 
 private:
@@ -190,9 +222,24 @@ SPDConnection *connectTo(const QString &socketPath)
 
 } // namespace
 
+QString chooseOutputModule(OutputModuleQuery &connection)
+{
+    const QStringList available = connection.outputModules();
+    for (const QString &name : naturalJapaneseModules) {
+        if (available.contains(name) && connection.setOutputModule(name))
+            return name;
+    }
+    return connection.outputModule();
+}
+
 bool needsKanaReading(OutputModuleQuery &connection)
 {
-    return modulesWithoutKanji.contains(connection.outputModule());
+    return needsKanaReading(connection.outputModule());
+}
+
+bool needsKanaReading(const QString &outputModule)
+{
+    return modulesWithoutKanji.contains(outputModule);
 }
 
 std::chrono::milliseconds speechWaitBound(qsizetype length)
@@ -219,7 +266,8 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath)
         spd_close(connection);
         return nullptr;
     }
-    // Asked once the language is set, so the server answers with the module for Japanese.
+    // Chosen once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
-    return std::make_unique<SpeechDispatcherVoice>(connection, clientId, needsKanaReading(module));
+    return std::make_unique<SpeechDispatcherVoice>(connection, clientId,
+                                                   chooseOutputModule(module));
 }
