@@ -1,4 +1,5 @@
-# make run       installs what is missing, builds, and starts the program
+# make run       installs what is missing, builds, and starts the program; with VOICE=espeak-ng
+#                it installs no Open JTalk
 # make test      installs what is missing, builds, and runs the whole test suite, with a short
 #                run of every fuzz target
 # make bench     builds and runs the benchmarks
@@ -28,8 +29,14 @@ BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libspeechd-de
 # which kills the program at each step of saving its settings.
 TEST_PACKAGES := xvfb xauth x11-xserver-utils dbus-daemon orca at-spi2-core gsettings-desktop-schemas \
 	openbox xdotool strace
-# What the running program needs on top: a Japanese font and a voice.
+# What the running program needs on top: a Japanese font and a voice. espeak-ng is always there;
+# the natural voice, Open JTalk, is set up by tools/install-voice, for make run unless VOICE is
+# espeak-ng, and always for make test, whose tests speak with it.
 RUN_PACKAGES := fonts-noto-cjk speech-dispatcher-espeak-ng
+VOICE ?= openjtalk
+ifeq ($(filter $(VOICE),openjtalk espeak-ng),)
+$(error VOICE is openjtalk (the default) or espeak-ng, not '$(VOICE)')
+endif
 # The desktop's validators check the installed files; dpkg-dev (with file) works out the
 # package's dependencies.
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
@@ -49,9 +56,13 @@ deps:
 
 run-deps:
 	@./tools/install-packages $(RUN_PACKAGES)
+ifeq ($(VOICE),openjtalk)
+	@./tools/install-voice --module
+endif
 
 test-deps:
 	@./tools/install-packages $(TEST_PACKAGES)
+	@./tools/install-voice
 
 packaging-deps:
 	@./tools/install-packages $(PACKAGING_PACKAGES)

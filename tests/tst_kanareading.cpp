@@ -32,7 +32,10 @@ QString keptCharacters(const QString &text)
 struct FakeConnection : OutputModuleQuery
 {
     QString module;
+    QStringList modules;
     QString outputModule() override { return module; }
+    QStringList outputModules() override { return modules; }
+    bool setOutputModule(const QString &name) override { module = name; return true; }
 };
 
 } // namespace
@@ -49,6 +52,8 @@ private slots:
     void withoutDictionaryTextsStayAsTheyAre();
     void onlyModulesWithoutKanjiGetKana_data();
     void onlyModulesWithoutKanjiGetKana();
+    void theNaturalVoiceIsChosenWhenTheServerHasIt_data();
+    void theNaturalVoiceIsChosenWhenTheServerHasIt();
 };
 
 void TestKanaReading::readsTheProgramsWords_data()
@@ -158,6 +163,29 @@ void TestKanaReading::onlyModulesWithoutKanjiGetKana()
     FakeConnection connection;
     connection.module = module;
     QCOMPARE(needsKanaReading(connection), kana);
+}
+
+void TestKanaReading::theNaturalVoiceIsChosenWhenTheServerHasIt_data()
+{
+    QTest::addColumn<QStringList>("modules"); // the server's default first
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("kana");
+    QTest::newRow("Debian 13") << QStringList{"espeak-ng", "openjtalk"} << "openjtalk" << false;
+    QTest::newRow("Debian 12")
+            << QStringList{"espeak-ng", "openjtalk-generic"} << "openjtalk-generic" << false;
+    QTest::newRow("both, after an upgrade")
+            << QStringList{"openjtalk-generic", "openjtalk"} << "openjtalk" << false;
+    QTest::newRow("espeak-ng alone") << QStringList{"espeak-ng", "dummy"} << "espeak-ng" << true;
+}
+
+void TestKanaReading::theNaturalVoiceIsChosenWhenTheServerHasIt()
+{
+    QFETCH(QStringList, modules);
+    FakeConnection connection;
+    connection.modules = modules;
+    connection.module = modules.value(0);
+    QTEST(chooseOutputModule(connection), "chosen");
+    QTEST(needsKanaReading(connection), "kana");
 }
 
 QTEST_MAIN(TestKanaReading)

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +48,7 @@ private slots:
     void textsArriveWholeAndInOrderEachAfterTheOneBefore();
     void emptyTextKeepsTheConnectionWorking();
     void kanjiReachesEspeakNgAsKana();
+    void openJTalkIsFoundChosenAndSpeaksEveryLine();
     void busyWaitGivesUpWhenNoEndComes();
     void busyWaitReturnsWhenTheTextIsCancelled();
     void speechFallsSilentWhenTheServerGoes();
@@ -122,6 +124,25 @@ void TestSpeechDispatcher::kanjiReachesEspeakNgAsKana()
     voice->Go(QStringLiteral("レッドの値の文字入力\r\n0a"));
     voice->BusyWait();
     QCOMPARE(server.spoken(), QStringLiteral("レッドのあたいのもじにゅーりょく\r\n0a") + endMark);
+}
+
+// On Debian 12's module; "#" alone, which open_jtalk cannot read, is silent but ends too.
+void TestSpeechDispatcher::openJTalkIsFoundChosenAndSpeaksEveryLine()
+{
+    if (!PrivateSpeechServer::installed() || QStandardPaths::findExecutable("open_jtalk").isEmpty())
+        QSKIP("speech-dispatcher or open_jtalk is not installed; make test installs both");
+    PrivateSpeechServer server(PrivateSpeechServer::ProjectOpenJTalk {});
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+    for (const char *text : {"レッドの値", "レッドの値\r\n128", "#", "it's \"$(x)\""}) {
+        voice->Go(text);
+        voice->BusyWait();
+    }
+    const QStringList sizes = server.spoken().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(sizes.size(), 3); // the line after the break makes the second text longer
+    QVERIFY2(sizes[0].toInt() > 44 && sizes[1].toInt() > sizes[0].toInt(),
+             qPrintable(sizes.join(' ')));
 }
 
 void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()

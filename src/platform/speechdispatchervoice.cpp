@@ -20,19 +20,28 @@
 
 namespace {
 
-// How each output module is given the program's texts; a module not named here gets them as they
-// are written.
-struct ModuleTextForm
+// The output modules the speech object knows, and how each is given the program's texts; a module
+// not named here gets them as they are written. The natural Japanese voice, Open JTalk, comes
+// first, under each name it may have, in the order it is chosen: speech-dispatcher 0.12's own
+// module (Debian 13), then the generic module of data/openjtalk-generic.conf for
+// speech-dispatcher 0.11 (Debian 12).
+struct KnownModule
 {
-    const char *module;
+    const char *name;
     TextForm form;
 };
-constexpr ModuleTextForm moduleTextForms[] = {
-    {"espeak-ng", TextForm::Kana}, // reads every kanji as "Chinese letter"
-    {"espeak", TextForm::Kana},
+constexpr KnownModule knownModules[] = {
     {"openjtalk", TextForm::NaturalJapanese},
     {"openjtalk-generic", TextForm::NaturalJapanese},
+    {"espeak-ng", TextForm::Kana}, // reads every kanji as "Chinese letter"
+    {"espeak", TextForm::Kana},
 };
+
+// speech-dispatcher offers the generic module once open_jtalk is installed, even without the voice
+// it reads (Debian contrib, which apt passes over where the sources lack it), and it is then
+// silent; speech-dispatcher's own module is offered only with its voice.
+const QString genericModuleVoice = QStringLiteral(
+        "/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice");
 
 // libspeechd's callbacks carry no pointer of ours, only the client id the server gave the
 // connection. This table leads from that id to the connection's FinishedMessages.
@@ -206,6 +215,24 @@ public:
         return module;
     }
 
+    QStringList outputModules() override
+    {
+        QStringList names;
+        char **list = spd_list_modules(connection);
+        for (char **name = list; name && *name; ++name)
+            names << QString::fromUtf8(*name);
+        if (list)
+            free_spd_modules(list);
+        if (!QFile::exists(genericModuleVoice))
+            names.removeAll(QStringLiteral("openjtalk-generic"));
+        return names;
+    }
+
+    bool setOutputModule(const QString &name) override
+    {
+        return spd_set_output_module(connection, name.toUtf8().constData()) == 0;
+    }
+
 private:
     SPDConnection *connection;
 };
@@ -233,11 +260,23 @@ SPDConnection *connectTo(const QString &socketPath)
 
 TextForm textFormFor(const QString &module)
 {
-    for (const ModuleTextForm &known : moduleTextForms) {
-        if (module == QLatin1String(known.module))
+    for (const KnownModule &known : knownModules) {
+        if (module == QLatin1String(known.name))
             return known.form;
     }
     return TextForm::AsWritten;
+}
+
+QString chooseOutputModule(OutputModuleQuery &connection)
+{
+    const QStringList available = connection.outputModules();
+    for (const KnownModule &known : knownModules) {
+        const QString name = QString::fromLatin1(known.name);
+        if (known.form == TextForm::NaturalJapanese && available.contains(name)
+            && connection.setOutputModule(name))
+            return name;
+    }
+    return connection.outputModule();
 }
 
 bool needsKanaReading(OutputModuleQuery &connection)
@@ -275,9 +314,9 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath,
         connection->callback_begin = messageBegan;
         spd_set_notification_on(connection, SPD_BEGIN);
     }
-    // Asked once the language is set, so the server answers with the module for Japanese.
+    // Chosen once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
     return std::make_unique<SpeechDispatcherVoice>(connection, clientId,
-                                                   textFormFor(module.outputModule()),
+                                                   textFormFor(chooseOutputModule(module)),
                                                    options.splitLongTexts);
 }

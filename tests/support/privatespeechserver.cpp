@@ -84,11 +84,36 @@ void PrivateSpeechServer::start(Settings settings, const QString &moduleConfig,
                                    "DefaultModule %2\n")
                             .arg(moduleConfig, moduleName));
 
+    launch({});
+}
+
+PrivateSpeechServer::PrivateSpeechServer(ProjectOpenJTalk)
+{
+    write(QStringLiteral("speechd.conf"),
+          QStringLiteral("AudioOutputMethod \"alsa\"\nAudioALSADevice \"null\"\n"));
+    write(QStringLiteral("bin/aplay"),
+          QStringLiteral("#!/bin/sh\nwc -c < \"$1\" >> '%1'\n").arg(filePath(QStringLiteral("spoken.txt"))));
+    QFile::setPermissions(filePath(QStringLiteral("bin/aplay")), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::link(QStringLiteral("/usr/lib/speech-dispatcher-modules/sd_generic"),
+                filePath(QStringLiteral("bin/sd_generic")));
+    QDir(dir.path()).mkpath(QStringLiteral("modules"));
+    QFile::link(QStringLiteral(KOLVARENTA_SOURCE_DIR "/data/openjtalk-generic.conf"),
+                filePath(QStringLiteral("modules/openjtalk-generic.conf")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"),
+                       filePath(QStringLiteral("bin:")) + environment.value(QStringLiteral("PATH")));
+    process.setProcessEnvironment(environment);
+    launch({QStringLiteral("--module-dir"), filePath(QStringLiteral("bin"))});
+}
+
+void PrivateSpeechServer::launch(const QStringList &moreArguments)
+{
     process.setProgram(QStandardPaths::findExecutable(serverProgram));
-    process.setArguments({"--run-single", "--timeout", "0", "--communication-method",
-                          "unix_socket", "--socket-path", socketPath(), "--config-dir", dir.path(),
-                          "--log-dir", dir.path(), "--pid-file",
-                          filePath(QStringLiteral("speechd.pid"))});
+    process.setArguments(QStringList {"--run-single", "--timeout", "0", "--communication-method",
+                                      "unix_socket", "--socket-path", socketPath(), "--config-dir",
+                                      dir.path(), "--log-dir", dir.path(), "--pid-file",
+                                      filePath(QStringLiteral("speechd.pid"))}
+                         + moreArguments);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(filePath(QStringLiteral("server.log")));
     process.start();

@@ -25,6 +25,13 @@ public:
                                  Settings settings = Settings::Plain);
     // The module is a generic module configured by a file of one's own, such as a real voice.
     PrivateSpeechServer(Settings settings, const QString &moduleConfig, const QString &moduleName);
+    // The project's own Open JTalk module (data/openjtalk-generic.conf), which the server finds by
+    // itself (no AddModule), beside sd_generic alone; a stand-in for ALSA's player writes the size
+    // of each sound to the spoken file, a line each.
+    struct ProjectOpenJTalk
+    {
+    };
+    explicit PrivateSpeechServer(ProjectOpenJTalk);
     ~PrivateSpeechServer();
 
     PrivateSpeechServer(const PrivateSpeechServer &) = delete;
@@ -51,6 +58,7 @@ public:
 
 private:
     void start(Settings settings, const QString &moduleConfig, const QString &moduleName);
+    void launch(const QStringList &moreArguments);
     void write(const QString &name, const QString &text);
 
     QTemporaryDir dir;
