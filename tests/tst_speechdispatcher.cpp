@@ -48,6 +48,7 @@ private slots:
     void textsArriveWholeAndInOrderEachAfterTheOneBefore();
     void emptyTextKeepsTheConnectionWorking();
     void kanjiReachesEspeakNgAsKana();
+    void naturalVoiceSpeaksWhileTheScreenReadersVoiceGetsKana();
     void openJTalkIsFoundChosenAndSpeaksEveryLine();
     void busyWaitGivesUpWhenNoEndComes();
     void busyWaitReturnsWhenTheTextIsCancelled();
@@ -143,6 +144,25 @@ void TestSpeechDispatcher::openJTalkIsFoundChosenAndSpeaksEveryLine()
     QCOMPARE(sizes.size(), 3); // the line after the break makes the second text longer
     QVERIFY2(sizes[0].toInt() > 44 && sizes[1].toInt() > sizes[0].toInt(),
              qPrintable(sizes.join(' ')));
+}
+
+// Announcements go to a screen reader, which speaks with the server's default voice.
+void TestSpeechDispatcher::naturalVoiceSpeaksWhileTheScreenReadersVoiceGetsKana()
+{
+    if (!PrivateSpeechServer::installed())
+        QSKIP(notInstalled);
+    PrivateSpeechServer server(QString(), QStringLiteral("espeak-ng"),
+                               PrivateSpeechServer::Settings::Plain,
+                               QStringLiteral("openjtalk-generic"));
+    QVERIFY(server.ready());
+    auto voice = openSpeechDispatcherVoice(server.socketPath());
+    QVERIFY(voice);
+
+    const QString text = QStringLiteral("レッドの値の文字入力\r\n0a");
+    voice->Go(text);
+    voice->BusyWait();
+    QCOMPARE(server.spoken(), QStringLiteral("レッドのあたいの文字入力、ゼロ エー") + endMark);
+    QCOMPARE(voice->spokenForm(text), QStringLiteral("レッドのあたいのもじにゅーりょく\r\n0a"));
 }
 
 void TestSpeechDispatcher::busyWaitGivesUpWhenNoEndComes()

@@ -108,13 +108,16 @@ int queuedMessageId(const char *reply)
 class SpeechDispatcherVoice final : public Voice
 {
 public:
+    // The voice's own texts go to it in its form; the screen reader's voice is the server's
+    // default, which may be another.
     SpeechDispatcherVoice(SPDConnection *connection, int clientId, TextForm form,
-                          bool splitLongTexts)
+                          TextForm screenReaderForm, bool splitLongTexts)
         : connection(connection)
         , form(form)
+        , screenReaderForm(screenReaderForm)
         , splitLongTexts(splitLongTexts)
     {
-        if (form == TextForm::Kana)
+        if (form == TextForm::Kana || screenReaderForm == TextForm::Kana)
             kana.emplace();
         routes().add(clientId, &finished);
     }
@@ -131,7 +134,7 @@ public:
     void Go(const QString &text) override
     {
         const BrokenPipeGuard guard;
-        const QString spoken = spokenForm(text);
+        const QString spoken = inForm(form, text);
         finished.clear();
         bound = speechWaitBound(spoken.size());
         if (spoken.isEmpty()) {
@@ -156,15 +159,7 @@ public:
 
     QString spokenForm(const QString &text) override
     {
-        switch (form) {
-        case TextForm::Kana:
-            return kana->read(text);
-        case TextForm::NaturalJapanese:
-            return naturalVoiceForm(text);
-        case TextForm::AsWritten:
-            break;
-        }
-        return text;
+        return inForm(screenReaderForm, text);
     }
 
     // Only this connection's texts, every part of them: other programs' speech, the screen
@@ -176,6 +171,19 @@ public:
     }
 
 private:
+    QString inForm(TextForm textForm, const QString &text)
+    {
+        switch (textForm) {
+        case TextForm::Kana:
+            return kana->read(text);
+        case TextForm::NaturalJapanese:
+            return naturalVoiceForm(text);
+        case TextForm::AsWritten:
+            break;
+        }
+        return text;
+    }
+
     // spd_say cannot send an empty text: it stops before the end-of-data line, the server goes on
     // waiting for data, and the next command then waits forever for its reply. So the empty
     // message is sent by hand, framed exactly as spd_say frames any other.
@@ -192,6 +200,7 @@ private:
 
     SPDConnection *connection;
     TextForm form;
+    TextForm screenReaderForm;
     std::optional<KanaReading> kana; // only for an output module that cannot read kanji
     bool splitLongTexts;
     FinishedMessages finished;
@@ -316,7 +325,8 @@ std::unique_ptr<Voice> openSpeechDispatcherVoice(const QString &socketPath,
     }
     // Chosen once the language is set, so the server answers with the module for Japanese.
     ConnectionModule module(connection);
+    const TextForm serverDefault = textFormFor(module.outputModule());
     return std::make_unique<SpeechDispatcherVoice>(connection, clientId,
                                                    textFormFor(chooseOutputModule(module)),
-                                                   options.splitLongTexts);
+                                                   serverDefault, options.splitLongTexts);
 }

@@ -13,8 +13,9 @@ public:
     virtual void Go(const QString &text) = 0;
     virtual void BusyWait() = 0;
     virtual void Cancel() = 0;
-    // The text as this voice would say it, for a screen reader that speaks through the same
-    // speech service (kana for a voice that cannot read kanji).
+    // The text as a screen reader that speaks through the same speech service should be given
+    // it: in the form its voice, the service's default, reads right (kana for a voice that cannot
+    // read kanji). That need not be this object's own voice.
     virtual QString spokenForm(const QString &text) { return text; }
 };
 

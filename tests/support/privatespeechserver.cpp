@@ -37,7 +37,7 @@ QString baseSettings(PrivateSpeechServer::Settings settings)
 const QString PrivateSpeechServer::endMark = QStringLiteral("<END>");
 
 PrivateSpeechServer::PrivateSpeechServer(const QString &synthesis, const QString &moduleName,
-                                         Settings settings)
+                                         Settings settings, const QString &otherModuleName)
 {
     const QString command = synthesis.isEmpty()
             ? QStringLiteral("sleep 0.4; printf '%s%1' '$DATA' >> '%2'")
@@ -51,7 +51,8 @@ PrivateSpeechServer::PrivateSpeechServer(const QString &synthesis, const QString
                          "AddVoice \"ja\" \"MALE1\" \"plain\"\n"
                          "DefaultVoice \"plain\"\n")
                   .arg(command));
-    start(settings, filePath(QStringLiteral("modules/filewriter.conf")), moduleName);
+    start(settings, filePath(QStringLiteral("modules/filewriter.conf")), moduleName,
+          otherModuleName);
 }
 
 PrivateSpeechServer::PrivateSpeechServer(Settings settings, const QString &moduleConfig,
@@ -71,7 +72,7 @@ bool PrivateSpeechServer::installed()
 }
 
 void PrivateSpeechServer::start(Settings settings, const QString &moduleConfig,
-                                const QString &moduleName)
+                                const QString &moduleName, const QString &otherModuleName)
 {
     // Later lines win, so the private ones follow the base settings. The module opens an audio
     // output when it starts, though it never plays anything: ALSA's null device opens without
@@ -82,7 +83,11 @@ void PrivateSpeechServer::start(Settings settings, const QString &moduleConfig,
                                    "AudioALSADevice \"null\"\n"
                                    "AddModule \"%2\" \"sd_generic\" \"%1\"\n"
                                    "DefaultModule %2\n")
-                            .arg(moduleConfig, moduleName));
+                            .arg(moduleConfig, moduleName)
+                  + (otherModuleName.isEmpty()
+                             ? QString()
+                             : QStringLiteral("AddModule \"%2\" \"sd_generic\" \"%1\"\n")
+                                       .arg(copyOf(moduleConfig), otherModuleName)));
 
     launch({});
 }
@@ -118,6 +123,14 @@ void PrivateSpeechServer::launch(const QStringList &moreArguments)
     process.setStandardErrorFile(filePath(QStringLiteral("server.log")));
     process.start();
     process.waitForStarted();
+}
+
+// The server loads no second module from a configuration file it has loaded one from already.
+QString PrivateSpeechServer::copyOf(const QString &moduleConfig)
+{
+    const QString copy = filePath(QStringLiteral("modules/other.conf"));
+    QFile::copy(moduleConfig, copy);
+    return copy;
 }
 
 bool PrivateSpeechServer::ready()

@@ -22,7 +22,8 @@ public:
     // does not wait shows, and then appends the text and the end mark.
     explicit PrivateSpeechServer(const QString &synthesis = QString(),
                                  const QString &moduleName = QStringLiteral("filewriter"),
-                                 Settings settings = Settings::Plain);
+                                 Settings settings = Settings::Plain,
+                                 const QString &otherModuleName = QString());
     // The module is a generic module configured by a file of one's own, such as a real voice.
     PrivateSpeechServer(Settings settings, const QString &moduleConfig, const QString &moduleName);
     // The project's own Open JTalk module (data/openjtalk-generic.conf), which the server finds by
@@ -57,8 +58,12 @@ public:
     QStringList received() const;
 
 private:
-    void start(Settings settings, const QString &moduleConfig, const QString &moduleName);
+    // The module is the server's default; another name, when given, is a second module, not the
+    // default, with the same command.
+    void start(Settings settings, const QString &moduleConfig, const QString &moduleName,
+               const QString &otherModuleName = QString());
     void launch(const QStringList &moreArguments);
+    QString copyOf(const QString &moduleConfig);
     void write(const QString &name, const QString &text);
 
     QTemporaryDir dir;
