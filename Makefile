@@ -42,9 +42,6 @@ endif
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 # The fuzz build: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES := clang libclang-rt-dev
-# The key-to-speech benchmark times the real Open JTalk voice. Its voice file comes from Debian's
-# non-free section (hts-voice-nitech-jp-atr503-m001); without it the benchmark says it skipped.
-BENCH_PACKAGES := open-jtalk open-jtalk-mecab-naist-jdic
 
 .PHONY: all deps run-deps test-deps packaging-deps fuzz-deps bench-deps build fuzz-build run test \
 	bench fuzz install uninstall package check-debian12 check-debian13 clean
@@ -70,8 +67,9 @@ packaging-deps:
 fuzz-deps:
 	@./tools/install-packages $(FUZZ_PACKAGES)
 
+# The key-to-speech benchmark times the real Open JTalk voice, with its voice from contrib.
 bench-deps:
-	@./tools/install-packages $(BENCH_PACKAGES)
+	@./tools/install-voice
 
 build: deps
 	cmake -S . -B $(BUILD_DIR)
