@@ -1,5 +1,7 @@
 #include "platform/kanareading.h"
 
+#include "platform/japanesecharacters.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QRegularExpression>
@@ -29,12 +31,8 @@ constexpr FixedReading fixedReadings[] = {
     {"楕円形", "だえんけい"}, // not だえんがた
 };
 
-// Character classes written out, because \p{Han} also takes punctuation such as "。" that
-// Japanese shares with Chinese.
-const QString kanji = QStringLiteral("\\x{3005}-\\x{3007}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}"
-                                     "\\x{F900}-\\x{FAFF}\\x{20000}-\\x{3134F}");
-const QString kana = QStringLiteral("\\x{3041}-\\x{3096}\\x{309D}\\x{309E}\\x{30A1}-\\x{30FA}"
-                                    "\\x{30FC}-\\x{30FE}");
+const QString &kanji = kanjiLetters;
+const QString kana = hiraganaLetters + katakanaLetters;
 
 // What the reading changes: kanji, a decimal point, Latin letters against kana.
 const QRegularExpression &workToDo()

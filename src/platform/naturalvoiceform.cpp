@@ -1,15 +1,12 @@
 #include "platform/naturalvoiceform.h"
 
+#include "platform/japanesecharacters.h"
+
 #include <QRegularExpression>
 
 #include <functional>
 
 namespace {
-
-const QString hiraganaLetters = QStringLiteral("\\x{3041}-\\x{3096}\\x{309D}\\x{309E}");
-const QString katakanaLetters = QStringLiteral("\\x{30A1}-\\x{30FA}\\x{30FC}-\\x{30FE}");
-const QString kanjiLetters = QStringLiteral("\\x{3005}-\\x{3007}\\x{3400}-\\x{4DBF}\\x{4E00}-\\x{9FFF}"
-                                            "\\x{F900}-\\x{FAFF}");
 
 // The voice reads hiragana with its dictionary, so a reading such as はなだいろ can come out with
 // the particle は said わ; katakana it says as written.
